@@ -1,0 +1,21 @@
+#include "platform/Application.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <cstdlib>
+
+namespace platform {
+
+int runApplication(int argc, char** argv, const std::function<void()>& start)
+{
+    // Docked windows need global positions, which Wayland clients cannot set.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Sonavel"));
+    app.setQuitOnLastWindowClosed(false);
+    QTimer::singleShot(0, &app, [&start] { start(); });
+    return app.exec();
+}
+
+}  // namespace platform
