@@ -1,0 +1,3 @@
+#include "compact/Shade.h"
+
+Shade::Shade() : forms::Form(ShadeLayout::form) {}

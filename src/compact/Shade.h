@@ -1,0 +1,27 @@
+#pragma once
+
+#include "compact/ShadeLayout.h"
+#include "platform/forms/Controls.h"
+#include "platform/forms/Form.h"
+
+// The compact strip. Controls are declared in layout order, which is also their stacking order.
+class Shade : public forms::Form
+{
+  public:
+    Shade();
+
+    forms::PictureBox colon{*this, ShadeLayout::row("colon")};
+    forms::PictureBox time4{*this, ShadeLayout::row("time4")};
+    forms::PictureBox time3{*this, ShadeLayout::row("time3")};
+    forms::PictureBox time2{*this, ShadeLayout::row("time2")};
+    forms::PictureBox Time1{*this, ShadeLayout::row("Time1")};
+    forms::Image shadeClose{*this, ShadeLayout::row("shadeClose")};
+    forms::Image shadeshade{*this, ShadeLayout::row("shadeshade")};
+    forms::Image LoadS{*this, ShadeLayout::row("LoadS")};
+    forms::Image NextS{*this, ShadeLayout::row("NextS")};
+    forms::Image PreviousS{*this, ShadeLayout::row("PreviousS")};
+    forms::Image StopS{*this, ShadeLayout::row("StopS")};
+    forms::Image PauseS{*this, ShadeLayout::row("PauseS")};
+    forms::Image PlayS{*this, ShadeLayout::row("PlayS")};
+    forms::Image PauseS2{*this, ShadeLayout::row("PauseS2")};
+};

@@ -1,0 +1,3 @@
+#include "menu/About.h"
+
+About::About() : forms::Form(AboutLayout::form) {}

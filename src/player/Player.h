@@ -1,0 +1,93 @@
+#pragma once
+
+#include "platform/audio/Tonewheel.h"
+#include "platform/forms/Controls.h"
+#include "platform/forms/Dialogs.h"
+#include "platform/forms/FileControls.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Timer.h"
+#include "player/PlayerLayout.h"
+
+// The main window. Controls are declared in layout order, which is also their stacking order.
+class Player : public forms::Form
+{
+  public:
+    Player();
+
+    forms::Image Minimize{*this, PlayerLayout::row("Minimize")};
+    forms::Image imgClose{*this, PlayerLayout::row("imgClose")};
+    forms::Image Tools{*this, PlayerLayout::row("Tools")};
+    forms::Image ShadeMode{*this, PlayerLayout::row("ShadeMode")};
+    forms::Image imgLoad{*this, PlayerLayout::row("imgLoad")};
+    forms::Image Playlist{*this, PlayerLayout::row("Playlist")};
+
+    forms::Image imgplay{*this, PlayerLayout::row("imgplay")};
+    forms::Image imgpause{*this, PlayerLayout::row("imgpause")};
+    forms::Image imgPauseP{*this, PlayerLayout::row("imgPauseP")};
+    forms::Image imgstop{*this, PlayerLayout::row("imgstop")};
+    forms::Image imgseek2{*this, PlayerLayout::row("imgseek2")};
+    forms::Image imgSeek1{*this, PlayerLayout::row("imgSeek1")};
+
+    forms::Image shuffle1{*this, PlayerLayout::row("shuffle1")};
+    forms::Image Shuffle2{*this, PlayerLayout::row("Shuffle2")};
+
+    forms::Image imgVolumeDown{*this, PlayerLayout::row("imgVolumeDown")};
+    forms::Image imgVolumeUp{*this, PlayerLayout::row("imgVolumeUp")};
+    forms::Label Label14{*this, PlayerLayout::row("Label14")};
+    forms::Timer Timer6{*this, PlayerLayout::row("Timer6")};
+    forms::Timer Timer7{*this, PlayerLayout::row("Timer7")};
+
+    forms::PictureBox Picture1{*this, PlayerLayout::row("Picture1")};
+    forms::Label Label6{Picture1, PlayerLayout::row("Label6")};
+    forms::PictureBox time5{Picture1, PlayerLayout::row("time5")};
+    forms::PictureBox time6{Picture1, PlayerLayout::row("time6")};
+    forms::PictureBox Picture9{Picture1, PlayerLayout::row("Picture9")};
+    forms::PictureBox time7{Picture1, PlayerLayout::row("time7")};
+    forms::PictureBox time8{Picture1, PlayerLayout::row("time8")};
+    forms::Label Label8{Picture1, PlayerLayout::row("Label8")};
+    forms::PictureBox Time1{Picture1, PlayerLayout::row("Time1")};
+    forms::PictureBox time2{Picture1, PlayerLayout::row("time2")};
+    forms::PictureBox colon{Picture1, PlayerLayout::row("colon")};
+    forms::PictureBox time3{Picture1, PlayerLayout::row("time3")};
+    forms::PictureBox time4{Picture1, PlayerLayout::row("time4")};
+
+    forms::Label Label9{*this, PlayerLayout::row("Label9")};
+    forms::Label Label11{*this, PlayerLayout::row("Label11")};
+    forms::Label Label12{*this, PlayerLayout::row("Label12")};
+    forms::Label Label13{*this, PlayerLayout::row("Label13")};
+
+    forms::TextBox Text1{*this, PlayerLayout::row("Text1")};
+
+    forms::PictureBox Picture10{*this, PlayerLayout::row("Picture10")};
+    forms::PictureBox Picture11{Picture10, PlayerLayout::row("Picture11")};
+
+    forms::DriveListBox Drive1{*this, PlayerLayout::row("Drive1")};
+    forms::DirListBox Dir1{*this, PlayerLayout::row("Dir1")};
+    forms::FileListBox File1{*this, PlayerLayout::row("File1")};
+
+    forms::Timer Timer1{*this, PlayerLayout::row("Timer1")};
+    forms::Timer Timer2{*this, PlayerLayout::row("Timer2")};
+    forms::Timer Timer3{*this, PlayerLayout::row("Timer3")};
+    forms::Timer Timer4{*this, PlayerLayout::row("Timer4")};
+    forms::Timer Timer5{*this, PlayerLayout::row("Timer5")};
+    forms::Timer Timer10{*this, PlayerLayout::row("Timer10")};
+
+    forms::Label Label2{*this, PlayerLayout::row("Label2")};
+    forms::Label Label10{*this, PlayerLayout::row("Label10")};
+    forms::Label Label7{*this, PlayerLayout::row("Label7")};
+    forms::Label Label4{*this, PlayerLayout::row("Label4")};
+    forms::Label Label3{*this, PlayerLayout::row("Label3")};
+    forms::TextBox Text2{*this, PlayerLayout::row("Text2")};
+    forms::TextBox Text3{*this, PlayerLayout::row("Text3")};
+    forms::TextBox Text5{*this, PlayerLayout::row("Text5")};
+    forms::TextBox Text7{*this, PlayerLayout::row("Text7")};
+    forms::TextBox Text14{*this, PlayerLayout::row("Text14")};
+    forms::TextBox txtsongfile{*this, PlayerLayout::row("txtsongfile")};
+    forms::TextBox txtDrive{*this, PlayerLayout::row("txtDrive")};
+    forms::TextBox txtDir{*this, PlayerLayout::row("txtDir")};
+    forms::TextBox txtFile{*this, PlayerLayout::row("txtFile")};
+
+    forms::CommonDialog CommonDialog1;
+    // Last, so that it stops before any control it reports to goes away.
+    platform::Tonewheel Tonewheel1;
+};

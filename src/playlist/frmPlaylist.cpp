@@ -1,0 +1,3 @@
+#include "playlist/frmPlaylist.h"
+
+frmPlaylist::frmPlaylist() : forms::Form(frmPlaylistLayout::form) {}

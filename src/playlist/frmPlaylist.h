@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/forms/Controls.h"
+#include "platform/forms/Dialogs.h"
+#include "platform/forms/Form.h"
+#include "playlist/frmPlaylistLayout.h"
+
+// The playlist window. Controls are declared in layout order, which is also their stacking order.
+class frmPlaylist : public forms::Form
+{
+  public:
+    frmPlaylist();
+
+    forms::ListBox List1{*this, frmPlaylistLayout::row("List1")};
+    forms::ListBox List7{*this, frmPlaylistLayout::row("List7")};
+    forms::TextBox Text1{*this, frmPlaylistLayout::row("Text1")};
+    forms::CommonDialog CommonDialog1;
+    forms::Image imgSave{*this, frmPlaylistLayout::row("imgSave")};
+    forms::Image imgClear{*this, frmPlaylistLayout::row("imgClear")};
+    forms::Image imgLoad{*this, frmPlaylistLayout::row("imgLoad")};
+    forms::Image add1{*this, frmPlaylistLayout::row("add1")};
+    forms::Image Delete1{*this, frmPlaylistLayout::row("Delete1")};
+    forms::Image Minimize{*this, frmPlaylistLayout::row("Minimize")};
+    forms::Image pclose{*this, frmPlaylistLayout::row("pclose")};
+};

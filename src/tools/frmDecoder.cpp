@@ -1,0 +1,3 @@
+#include "tools/frmDecoder.h"
+
+frmDecoder::frmDecoder() : forms::Form(frmDecoderLayout::form) {}
