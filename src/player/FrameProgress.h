@@ -1,0 +1,23 @@
+#pragma once
+
+// What one played frame shows on the main window: the frame figure, the four time captions,
+// the seek thumb, the end mark and the elapsed time, and whether the song is over.
+
+#include <cstdint>
+#include <string>
+
+struct FrameProgress {
+    std::string Label2;  // frame number
+    std::string Label10; // total minutes
+    std::string Label7;  // total seconds within the last minute
+    std::string Label4;  // elapsed seconds within the current minute
+    std::string Label3;  // elapsed minutes
+    int ThumbLeft = 0;   // Picture11.Left, twips
+    std::string Text7;   // end mark, ms
+    std::string Text5;   // elapsed seconds with their fraction
+    double ElapsedMs = 0;
+    bool AtEnd = false; // the last frame has been played: stop and start the next song
+};
+
+// frameMs as the component reports it (a non-number counts as 0 ms).
+FrameProgress frameProgress(float frameMs, std::int32_t frameCount, std::int32_t actFrame);

@@ -1,0 +1,30 @@
+#pragma once
+
+// Program-wide state shared by the windows. Only the UI thread touches it; nothing is locked.
+
+#include <cstdint>
+#include <string>
+
+// Index into frmPlaylist.List1 of the song that Timer10 starts next (shuffle off). Held as a
+// full int rather than 16 bits: the list has no size limit when filled by hand, and the
+// original variant widened on overflow instead of wrapping to a negative index.
+extern int NextSong;
+// The same into frmPlaylist.List7 (shuffle on); an int for the same reason.
+extern int NextShuffle;
+// Full path of the song to start or being played.
+extern std::string SongFile;
+// Playlist file last chosen in a load or save dialog, or restored at start-up.
+extern std::string PlaylistFile;
+// Last playlist loaded; saved as the settings value "String Value2" on exit.
+extern std::string LastPlaylist;
+// Initial folder of the load dialogs; nothing assigns it.
+extern std::string DialogDir;
+// The title as the last song start built it, and as Timer5 has rotated it so far.
+extern std::string TitleText;
+extern std::string ScrollText;
+// Remembered volume 0..100; 0 means none remembered yet.
+extern std::int16_t VolumeLevel;
+// Folder holding the shared data (the digit bitmaps under time/).
+extern std::string WinDir;
+// Elapsed milliseconds of the playing song, as the last frame event left it.
+extern double ElapsedMs;

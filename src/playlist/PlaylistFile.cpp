@@ -1,0 +1,224 @@
+#include "playlist/PlaylistFile.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace playlist
+{
+
+namespace
+{
+
+enum class Format { None, M3U, PLS };
+
+Format formatOf(std::string_view path)
+{
+    std::string ext(path.substr(path.size() < 3 ? 0 : path.size() - 3));
+    for (char& c : ext)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return ext == "M3U" ? Format::M3U : ext == "PLS" ? Format::PLS : Format::None;
+}
+
+std::string_view withoutLeadingBlanks(std::string_view line)
+{
+    const auto start = line.find_first_not_of(' ');
+    return start == std::string_view::npos ? std::string_view{} : line.substr(start);
+}
+
+// Collects entries line by line; lines end at CR, LF or CR LF, also across chunks.
+class Reader
+{
+  public:
+    Reader(std::string_view path, std::vector<std::string>& out) : format_(formatOf(path)), out_(out)
+    {
+        // The playlist folder, with its closing separator; relative entries are joined to it.
+        const auto slash = path.rfind('/');
+        if (slash != std::string_view::npos) folder_ = path.substr(0, slash + 1);
+    }
+
+    bool full() const { return format_ == Format::None || out_.size() >= MaxEntries; }
+
+    void feed(std::string_view chunk)
+    {
+        if (first_) {
+            first_ = false;
+            if (chunk.substr(0, 3) == "\xEF\xBB\xBF") // a byte-order mark is not text
+                chunk.remove_prefix(3);
+        }
+        for (char c : chunk) {
+            if (full()) return;
+            if (c == '\n' && afterCR_) {
+                afterCR_ = false;
+                continue;
+            }
+            afterCR_ = c == '\r';
+            if (c == '\r' || c == '\n') {
+                line(pending_);
+                pending_.clear();
+            } else {
+                pending_ += c;
+            }
+        }
+    }
+
+    void finish()
+    {
+        if (!pending_.empty() && !full()) line(pending_);
+        pending_.clear();
+    }
+
+  private:
+    void line(std::string_view raw)
+    {
+        const std::string_view text = withoutLeadingBlanks(raw);
+        if (format_ == Format::M3U) {
+            // Blank and comment lines (#EXTM3U, #EXTINF) name no song.
+            if (text.find_first_not_of(" \t") == std::string_view::npos || text.front() == '#') return;
+            add(text);
+        } else if (text.substr(0, 4) == "File") {
+            const auto eq = text.find('=');
+            if (eq != std::string_view::npos) add(text.substr(eq + 1));
+        }
+    }
+
+    void add(std::string_view e)
+    {
+        if (!e.empty() && e.front() == '/') {
+            out_.emplace_back(e);
+        } else if (folder_.empty()) {
+            out_.emplace_back(e); // playlist named without a folder: relative to the current one
+        } else {
+            std::string joined;
+            joined.reserve(folder_.size() + 1 + e.size());
+            joined.append(folder_).append("/").append(e);
+            out_.push_back(std::move(joined));
+        }
+    }
+
+    Format format_;
+    std::vector<std::string>& out_;
+    std::string_view folder_;
+    std::string pending_;
+    bool afterCR_ = false;
+    bool first_ = true;
+};
+
+struct Fd {
+    int fd = -1;
+    ~Fd()
+    {
+        if (fd >= 0) ::close(fd);
+    }
+};
+
+bool writeAll(int fd, const std::string& data)
+{
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+std::string FileTitle(std::string& a)
+{
+    for (char& c : a)
+        if (c == '_') c = ' ';
+    const auto slash = a.rfind('/');
+    return slash == std::string::npos ? a : a.substr(slash + 1);
+}
+
+std::vector<std::string> parsePlaylist(std::string_view path, std::string_view contents)
+{
+    std::vector<std::string> entries;
+    Reader reader(path, entries);
+    reader.feed(contents);
+    reader.finish();
+    return entries;
+}
+
+std::optional<std::vector<std::string>> readPlaylist(const std::string& path)
+{
+    Fd in;
+    in.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (in.fd < 0) return std::nullopt;
+    struct stat st {
+    };
+    // A folder, pipe or device is no playlist; reading a pipe could wait for ever.
+    if (::fstat(in.fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+
+    std::vector<std::string> entries;
+    Reader reader(path, entries);
+    std::string chunk(1 << 16, '\0');
+    bool complete = true;
+    while (!reader.full()) {
+        const ssize_t n = ::read(in.fd, chunk.data(), chunk.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) complete = false; // keep the lines read so far, not the torn one
+        if (n <= 0) break;
+        reader.feed(std::string_view(chunk.data(), static_cast<std::size_t>(n)));
+    }
+    if (complete) reader.finish();
+    return entries;
+}
+
+bool writePlaylist(const std::string& path, const std::vector<std::string>& entries)
+{
+    // Write through a link into the file it names, so that the link stays a link.
+    std::string target = path;
+    if (char* real = ::realpath(path.c_str(), nullptr)) {
+        target = real;
+        std::free(real);
+    }
+
+    mode_t mode = 0666; // a new file: the process's umask applies on creation
+    bool existed = false;
+    struct stat st {
+    };
+    if (::stat(target.c_str(), &st) == 0) {
+        // A read-only file is not replaced, even by a user whom the folder would let do so.
+        if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
+            return false;
+        mode = st.st_mode & 07777;
+        existed = true;
+    }
+
+    std::string data;
+    std::size_t size = 0;
+    for (const auto& e : entries)
+        size += e.size() + 2;
+    data.reserve(size);
+    for (const auto& e : entries)
+        data.append(e).append("\r\n");
+
+    const auto slash = target.rfind('/');
+    const std::string dir = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    // Shortened so that a long file name still leaves room for the temporary name's suffix.
+    const std::string name = (slash == std::string::npos ? target : target.substr(slash + 1)).substr(0, 200);
+    std::string temp;
+    Fd out;
+    for (int attempt = 0; attempt < 100 && out.fd < 0; ++attempt) {
+        temp = dir + "." + name + "." + std::to_string(::getpid()) + "." + std::to_string(attempt) + ".tmp";
+        out.fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (out.fd < 0 && errno != EEXIST) return false;
+    }
+    if (out.fd < 0) return false;
+
+    bool ok = writeAll(out.fd, data) && (!existed || ::fchmod(out.fd, mode) == 0) && ::fsync(out.fd) == 0;
+    ok = ::close(out.fd) == 0 && ok;
+    out.fd = -1;
+    ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
+    if (!ok) ::unlink(temp.c_str());
+    return ok;
+}
+
+} // namespace playlist

@@ -1,0 +1,209 @@
+#include "playlist/PlaylistFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using playlist::parsePlaylist;
+using Entries = std::vector<std::string>;
+
+namespace
+{
+
+struct ParseCase {
+    const char* name;
+    const char* path;
+    std::string contents;
+    Entries expected;
+};
+
+const ParseCase parseCases[] = {
+    {"m3u with header, comments and blanks",
+     "/music/list.m3u",
+     "#EXTM3U\r\n\r\n  song.mp3\r\nbest_of/my_song.mp3\r\n/other/a_b.mp3\r\n#EXTINF:12,A - B\r\n"
+     "   # indented comment\r\n \t \r\n",
+     {"/music//song.mp3", "/music//best_of/my_song.mp3", "/other/a_b.mp3"}},
+    {"lines end at CR, LF or CR LF", "/m/x.m3u", "a\rb\nc\r\nd", {"/m//a", "/m//b", "/m//c", "/m//d"}},
+    {"LF CR is two line ends", "/m/x.m3u", "a\n\rb\n", {"/m//a", "/m//b"}},
+    {"empty file", "/m/x.m3u", "", {}},
+    {"blank lines only", "/m/x.m3u", "\r\n\r\n   \r\n", {}},
+    {"byte-order mark before the header", "/m/x.m3u", "\xEF\xBB\xBF#EXTM3U\na.mp3\n", {"/m//a.mp3"}},
+    {"only the last three characters choose the reader", "/m/LIST.m3U", "a\n", {"/m//a"}},
+    {"m3u8 is not read", "/m/list.m3u8", "a\n", {}},
+    {"txt is not read", "/m/list.txt", "a\n", {}},
+    {"a name shorter than an extension", "/m/u", "a\n", {}},
+    {"no folder: relative entries stay relative", "list.m3u", "a.mp3\n/b.mp3\n", {"a.mp3", "/b.mp3"}},
+    {"playlist at the root", "/list.m3u", "a.mp3\n", {"//a.mp3"}},
+    {"entry keeps its underscores and trailing blanks",
+     "/m_x/l.m3u",
+     "my_song.mp3 \n",
+     {"/m_x//my_song.mp3 "}},
+    {"pls",
+     "/music/list.PLS",
+     "[playlist]\r\nFile1=/a.mp3\r\nTitle1=A\r\n  "
+     "File2=b.mp3\r\nfile3=c.mp3\r\nFile4\r\nNumberOfEntries=4\r\n",
+     {"/a.mp3", "/music//b.mp3"}},
+    {"pls value empty, with a blank, with a second =",
+     "/music/l.pls",
+     "File1=\nFile2= /a.mp3\nFile3=x=y\n",
+     {"/music//", "/music// /a.mp3", "/music//x=y"}},
+    {"pls keys in any order", "/p/l.pls", "File9=/z\nFile1=/a\nFileX=/x\n", {"/z", "/a", "/x"}},
+    {"pls comment lines are no entries", "/p/l.pls", "#File1=/a\n", {}},
+};
+
+class ParseTest : public ::testing::TestWithParam<ParseCase>
+{
+};
+
+TEST_P(ParseTest, GivesEntries)
+{
+    EXPECT_EQ(parsePlaylist(GetParam().path, GetParam().contents), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ParseTest, ::testing::ValuesIn(parseCases), [](const auto& info) {
+    std::string n = info.param.name;
+    for (char& c : n)
+        if (!isalnum(static_cast<unsigned char>(c))) c = '_';
+    return n;
+});
+
+TEST(Parse, StopsAtTheEntryLimit)
+{
+    std::string m3u = "#EXTM3U\n";
+    for (int i = 0; i < 40000; ++i)
+        m3u += "#EXTINF:1,x\n/s" + std::to_string(i) + ".mp3\n";
+    const auto entries = parsePlaylist("/l.m3u", m3u);
+    ASSERT_EQ(entries.size(), playlist::MaxEntries);
+    EXPECT_EQ(entries.front(), "/s0.mp3");
+    EXPECT_EQ(entries.back(), "/s32765.mp3");
+}
+
+TEST(FileTitle, ReplacesUnderscoresAndReturnsTheName)
+{
+    struct {
+        std::string in, changed, title;
+    } cases[] = {{"my_song.mp3", "my song.mp3", "my song.mp3"},
+                 {"/a_b/c_d.mp3", "/a b/c d.mp3", "c d.mp3"},
+                 {"/dir/", "/dir/", ""},
+                 {"", "", ""}};
+    for (auto& c : cases) {
+        std::string a = c.in;
+        EXPECT_EQ(playlist::FileTitle(a), c.title) << c.in;
+        EXPECT_EQ(a, c.changed) << c.in;
+    }
+}
+
+class PlaylistFiles : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path() / ("road-pl-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override
+    {
+        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(dir);
+    }
+    static void put(const fs::path& p, const std::string& bytes)
+    {
+        std::ofstream(p, std::ios::binary) << bytes;
+    }
+    static std::string get(const fs::path& p)
+    {
+        std::ostringstream s;
+        s << std::ifstream(p, std::ios::binary).rdbuf();
+        return s.str();
+    }
+    std::vector<std::string> names() const
+    {
+        std::vector<std::string> out;
+        for (auto& e : fs::directory_iterator(dir))
+            out.push_back(e.path().filename());
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+    fs::path dir;
+};
+
+TEST_F(PlaylistFiles, ReadFailsOnlyWhenTheFileCannotBeOpened)
+{
+    EXPECT_FALSE(playlist::readPlaylist(dir / "missing.m3u"));
+    EXPECT_FALSE(playlist::readPlaylist(dir)); // a folder
+    ASSERT_EQ(::mkfifo((dir / "pipe.m3u").c_str(), 0600), 0);
+    EXPECT_FALSE(playlist::readPlaylist(dir / "pipe.m3u")); // and does not wait on it
+    put(dir / "other.txt", "/a.mp3\n");
+    auto none = playlist::readPlaylist(dir / "other.txt");
+    ASSERT_TRUE(none);
+    EXPECT_TRUE(none->empty());
+}
+
+TEST_F(PlaylistFiles, ReadJoinsLineEndsSplitAcrossChunks)
+{
+    // CR as the last byte of one 64 KiB chunk and LF as the first of the next: one line end.
+    std::string first = "/" + std::string(65534, 'a');
+    put(dir / "l.m3u", first + "\r\n/b\r\n");
+    auto entries = playlist::readPlaylist(dir / "l.m3u");
+    ASSERT_TRUE(entries);
+    EXPECT_EQ(*entries, (Entries{first, "/b"}));
+}
+
+TEST_F(PlaylistFiles, WriteRoundTrip)
+{
+    const fs::path f = dir / "out.m3u";
+    ASSERT_TRUE(playlist::writePlaylist(f, {}));
+    EXPECT_EQ(fs::file_size(f), 0u);
+
+    const Entries list{"/a b/c.mp3", "/d_e.mp3", "/ü.mp3"};
+    ASSERT_TRUE(playlist::writePlaylist(f, list));
+    EXPECT_EQ(get(f), "/a b/c.mp3\r\n/d_e.mp3\r\n/ü.mp3\r\n");
+    EXPECT_EQ(playlist::readPlaylist(f), list);
+    EXPECT_EQ(names(), (std::vector<std::string>{"out.m3u"})); // no temporary file left
+}
+
+TEST_F(PlaylistFiles, WriteKeepsModeAndLinks)
+{
+    const fs::path real = dir / "real.m3u", link = dir / "link.m3u";
+    put(real, "old\r\n");
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink(real, link);
+    ASSERT_TRUE(playlist::writePlaylist(link, {"/new"}));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(get(real), "/new\r\n");
+    EXPECT_EQ(fs::status(real).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(PlaylistFiles, FailedWriteLeavesTheOldFile)
+{
+    const fs::path ro = dir / "ro.m3u";
+    put(ro, "keep\r\n");
+    fs::permissions(ro, fs::perms::owner_read);
+    EXPECT_FALSE(playlist::writePlaylist(ro, {"/x"}));
+    EXPECT_EQ(get(ro), "keep\r\n");
+
+    fs::create_directory(dir / "folder.m3u");
+    EXPECT_FALSE(playlist::writePlaylist(dir / "folder.m3u", {"/x"}));
+    EXPECT_FALSE(playlist::writePlaylist(dir / "no" / "such.m3u", {"/x"}));
+    EXPECT_EQ(names(), (std::vector<std::string>{"folder.m3u", "ro.m3u"}));
+}
+
+TEST_F(PlaylistFiles, FailedWriteInReadOnlyFolder)
+{
+    if (::geteuid() == 0) GTEST_SKIP() << "folder permissions do not bind the super-user";
+    put(dir / "l.m3u", "keep\r\n");
+    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(playlist::writePlaylist(dir / "l.m3u", {"/x"}));
+    EXPECT_EQ(get(dir / "l.m3u"), "keep\r\n");
+    EXPECT_EQ(names(), (std::vector<std::string>{"l.m3u"}));
+}
+
+} // namespace
