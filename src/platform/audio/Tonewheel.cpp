@@ -1,77 +1,290 @@
 #include "platform/audio/Tonewheel.h"
 
+#include "platform/audio/AudioTesting.h"
+#include "platform/audio/JobEvents.h"
+#include "platform/audio/SongFile.h"
+#include "platform/audio/SoundOutput.h"
+#include "platform/audio/WavWriter.h"
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <mpg123.h>
+#include <mutex>
+#include <thread>
+#include <utility>
+
 namespace platform
 {
 
+using namespace platform::audio;
+
+namespace
+{
+std::mutex hookMutex;
+FrameHook frameHook;
+} // namespace
+
+void audio::setFrameHookForTesting(FrameHook hook)
+{
+    std::lock_guard lock(hookMutex);
+    frameHook = std::move(hook);
+}
+
 class Tonewheel::Impl
 {
+  public:
+    explicit Impl(Tonewheel& owner) : events(owner.onActFrame, owner.onThreadEnded) {}
+    ~Impl() { stop(); }
+
+    void stop();
+    void start();
+    void run(mpg123_handle* mh, std::string output, uint32_t serial, int32_t frames) noexcept;
+    void decode(mpg123_handle* mh, const std::string& output, uint32_t serial, int32_t frames);
+    // Waits out a pause and takes a pending seek; false when the job is to stop.
+    bool checkpoint(SoundOutput* sound, int32_t& seek);
+
+    JobEvents events;
+    SongInfo info;
+    mpg123_handle* opened = nullptr; // the opened job's file until the job starts
+    bool jobOpened = false;
+    std::string output;
+    std::thread worker;
+    std::atomic<int16_t> volumeA{100}, volumeB{100};
+
+    // Shared with the worker.
+    std::mutex mutex;
+    std::condition_variable wake;
+    bool stopping = false, paused = false;
+    int32_t seekTarget = -1;
+    std::atomic<int32_t> jobFrames{0};
+    std::atomic<bool> running{false};
 };
 
-Tonewheel::Tonewheel() : d(std::make_unique<Impl>()) {}
-Tonewheel::~Tonewheel() = default;
-int16_t Tonewheel::OpenSong(const std::string&, const std::string&)
+void Tonewheel::Impl::stop()
 {
-    return 0;
+    events.nextSerial();
+    {
+        std::lock_guard lock(mutex);
+        stopping = true;
+    }
+    wake.notify_all();
+    if (worker.joinable()) worker.join();
+    {
+        std::lock_guard lock(mutex);
+        stopping = paused = false;
+        seekTarget = -1;
+    }
+    running = false;
+    closeSong(opened);
+    opened = nullptr;
+    jobOpened = false;
 }
+
+void Tonewheel::Impl::start()
+{
+    if (!jobOpened || running) return;
+    if (worker.joinable()) worker.join(); // a finished job
+    jobOpened = false;
+    {
+        std::lock_guard lock(mutex);
+        stopping = paused = false; // a new job plays unpaused
+    }
+    running = true;
+    worker = std::thread(&Impl::run, this, std::exchange(opened, nullptr), output, events.currentSerial(),
+                         info.frameCount);
+}
+
+void Tonewheel::Impl::run(mpg123_handle* mh, std::string out, uint32_t serial, int32_t frames) noexcept
+{
+    try {
+        if (mh)
+            decode(mh, out, serial, frames);
+        else
+            events.postActFrame(serial, 0); // a file that cannot be played still reports once
+    } catch (...) {
+        // The job ends like a failed one; the thread never dies with an exception.
+    }
+    closeSong(mh);
+    running = false;
+    events.postThreadEnded(serial);
+}
+
+bool Tonewheel::Impl::checkpoint(SoundOutput* sound, int32_t& seek)
+{
+    std::unique_lock lock(mutex);
+    if (paused && !stopping) {
+        lock.unlock();
+        if (sound) sound->pause();
+        lock.lock();
+        wake.wait(lock, [this] { return !paused || stopping; });
+        if (!stopping && sound) {
+            lock.unlock();
+            sound->resume();
+            lock.lock();
+        }
+    }
+    seek = std::exchange(seekTarget, -1);
+    return !stopping;
+}
+
+void Tonewheel::Impl::decode(mpg123_handle* mh, const std::string& out, uint32_t serial, int32_t frames)
+{
+    long rate = 0;
+    int channels = 0, encoding = 0;
+    if (mpg123_getformat(mh, &rate, &channels, &encoding) != MPG123_OK) return;
+    const bool toDevice = out.empty();
+    std::unique_ptr<SoundOutput> sound;
+    WavWriter wav;
+    if (toDevice)
+        sound = openSoundOutput(rate, channels);
+    else if (!wav.open(out, rate, channels))
+        return;
+    FrameHook hook;
+    {
+        std::lock_guard lock(hookMutex);
+        hook = frameHook;
+    }
+    const int32_t last = frames - 1; // its event waits until everything was heard
+    for (;;) {
+        int32_t seek = -1;
+        if (!checkpoint(sound.get(), seek)) return;
+        if (seek >= 0) {
+            mpg123_seek_frame(mh, seek, SEEK_SET);
+            if (sound) sound->drop();
+        }
+        off_t num = 0;
+        unsigned char* audio = nullptr;
+        size_t bytes = 0;
+        const int err = mpg123_decode_frame(mh, &num, &audio, &bytes);
+        if (err == MPG123_NEW_FORMAT) {
+            long r = 0;
+            int c = 0, e = 0;
+            if (mpg123_getformat(mh, &r, &c, &e) != MPG123_OK || r != rate || c != channels) break;
+            if (bytes == 0) continue;
+        } else if (err != MPG123_OK) {
+            break; // the end, or a stream that cannot be decoded further
+        }
+        auto* samples = reinterpret_cast<int16_t*>(audio);
+        const size_t count = bytes / sizeof(int16_t);
+        if (toDevice) {
+            const int a = volumeA, b = volumeB;
+            if (a != 100 || b != 100)
+                for (size_t i = 0; i + 1 < count; i += 2) {
+                    samples[i] = int16_t(samples[i] * a / 100);
+                    samples[i + 1] = int16_t(samples[i + 1] * b / 100);
+                }
+        }
+        if (hook) hook(int32_t(num), samples, count);
+        if (toDevice) {
+            if (count && !sound->play(samples, count)) {
+                // The device went away: go on silently, at the music's pace.
+                sound = openSilentOutput(rate, channels, true);
+            }
+        } else if (!wav.write(samples, count)) {
+            return;
+        }
+        if (num != last) events.postActFrame(serial, int32_t(num));
+    }
+    if (toDevice)
+        sound->drain();
+    else if (!wav.finish())
+        return;
+    events.postActFrame(serial, std::max(last, 0));
+}
+
+Tonewheel::Tonewheel() : d(std::make_unique<Impl>(*this)) {}
+Tonewheel::~Tonewheel() = default;
+
+int16_t Tonewheel::OpenSong(const std::string& input, const std::string& output)
+{
+    d->stop();
+    d->opened = audio::openSong(input, output.empty(), d->info);
+    d->output = output;
+    d->jobOpened = true;
+    d->jobFrames = d->info.frameCount;
+    return d->opened ? 0 : -1;
+}
+
 int16_t Tonewheel::PlaySong()
 {
+    if (!d->jobOpened || d->running) return -1;
+    d->start();
     return 0;
 }
+
 int16_t Tonewheel::PauseSong()
 {
+    if (!d->running) return -1;
+    {
+        std::lock_guard lock(d->mutex);
+        d->paused = !d->paused;
+    }
+    d->wake.notify_all();
     return 0;
 }
-int16_t Tonewheel::SeekTo(int32_t)
+
+int16_t Tonewheel::SeekTo(int32_t frame)
 {
+    const int32_t frames = d->jobFrames;
+    if (frames <= 0 || !(d->running || d->jobOpened)) return -1;
+    std::lock_guard lock(d->mutex);
+    d->seekTarget = std::clamp(frame, 0, frames - 1);
     return 0;
 }
+
 int16_t Tonewheel::StopSong()
 {
+    d->stop();
     return 0;
 }
-int16_t Tonewheel::SetVolume(int16_t, int16_t)
+
+int16_t Tonewheel::SetVolume(int16_t a, int16_t b)
 {
+    d->volumeA = std::clamp<int16_t>(a, 0, 100);
+    d->volumeB = std::clamp<int16_t>(b, 0, 100);
     return 0;
 }
+
 int16_t Tonewheel::VolumeA() const
 {
-    return 0;
+    return d->volumeA;
 }
 int16_t Tonewheel::VolumeB() const
 {
-    return 0;
+    return d->volumeB;
 }
 int32_t Tonewheel::FrameCount() const
 {
-    return 0;
+    return d->info.frameCount;
 }
 float Tonewheel::FrameMs() const
 {
-    return 0;
+    return d->info.frameMs;
 }
 int32_t Tonewheel::StreamFrequency() const
 {
-    return 0;
+    return d->info.frequency;
 }
 int32_t Tonewheel::StreamBitrate() const
 {
-    return 0;
+    return d->info.bitrate;
 }
 std::string Tonewheel::TagField1() const
 {
-    return {};
+    return d->info.artist;
 }
 std::string Tonewheel::TagField2() const
 {
-    return {};
+    return d->info.title;
 }
 bool Tonewheel::HasTag() const
 {
-    return false;
+    return !d->info.artist.empty() || !d->info.title.empty();
 }
 int16_t Tonewheel::IsPlaying() const
 {
-    return 0;
+    return d->running ? 1 : 0;
 }
 
 } // namespace platform

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+
+namespace platform::audio
+{
+
+// Test seam: called on the playback worker for every decoded frame, with the samples as they
+// go to the output (after the channel volumes, for the sound device). It may call PauseSong
+// and SeekTo to hold or move the job at a known frame. Set it while no job runs.
+using FrameHook = std::function<void(int32_t frame, const int16_t* samples, size_t count)>;
+void setFrameHookForTesting(FrameHook hook);
+
+} // namespace platform::audio

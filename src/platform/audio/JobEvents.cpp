@@ -1,0 +1,71 @@
+#include "platform/audio/JobEvents.h"
+
+#include <QPointer>
+
+namespace platform::audio
+{
+
+JobEvents::JobEvents(std::function<void(int32_t)>& onActFrame, std::function<void()>& onThreadEnded)
+    : onActFrame_(onActFrame), onThreadEnded_(onThreadEnded)
+{
+}
+
+void JobEvents::postActFrame(uint32_t serial, int32_t frame)
+{
+    post({serial, frame, frame + 1});
+}
+
+void JobEvents::postActFrames(uint32_t serial, int32_t first, int32_t end)
+{
+    if (first < end) post({serial, first, end});
+}
+
+void JobEvents::postThreadEnded(uint32_t serial)
+{
+    post({serial, 0, -1});
+}
+
+void JobEvents::post(Event e)
+{
+    bool wake;
+    {
+        std::lock_guard lock(mutex_);
+        wake = pending_.empty();
+        if (!wake && e.end >= 0) {
+            // Frames that follow on from the last queued ones join it.
+            Event& last = pending_.back();
+            if (last.serial == e.serial && last.end == e.first) {
+                last.end = e.end;
+                return;
+            }
+        }
+        pending_.push_back(e);
+    }
+    if (wake) QMetaObject::invokeMethod(this, &JobEvents::deliver, Qt::QueuedConnection);
+}
+
+void JobEvents::deliver()
+{
+    std::vector<Event> batch;
+    {
+        std::lock_guard lock(mutex_);
+        batch.swap(pending_);
+    }
+    // A handler may open a new job (which changes the serial) or destroy the component.
+    QPointer<JobEvents> alive(this);
+    for (const Event& e : batch) {
+        if (e.end < 0) {
+            if (e.serial != serial_) continue;
+            if (onThreadEnded_) onThreadEnded_();
+            if (!alive) return;
+            continue;
+        }
+        for (int32_t f = e.first; f < e.end; ++f) {
+            if (e.serial != serial_) break;
+            if (onActFrame_) onActFrame_(f);
+            if (!alive) return;
+        }
+    }
+}
+
+} // namespace platform::audio

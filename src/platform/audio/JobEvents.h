@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <vector>
+
+namespace platform::audio
+{
+
+// Carries a worker's events to the UI thread. Each event holds its job's serial; an event whose
+// serial is no longer current when it is delivered belongs to a stopped or replaced job and is
+// dropped. Events queue up and are handed over in batches, so a fast worker costs one wake-up
+// per batch rather than one per frame. Destroying the object drops what was not yet delivered.
+class JobEvents : public QObject
+{
+    Q_OBJECT
+  public:
+    JobEvents(std::function<void(int32_t)>& onActFrame, std::function<void()>& onThreadEnded);
+
+    // UI thread: starts a new serial, so every event of earlier jobs is dropped.
+    uint32_t nextSerial() { return ++serial_; }
+    uint32_t currentSerial() const { return serial_; }
+
+    // Any thread.
+    void postActFrame(uint32_t serial, int32_t frame);
+    void postActFrames(uint32_t serial, int32_t first, int32_t end); // first .. end - 1
+    void postThreadEnded(uint32_t serial);
+
+  private:
+    struct Event {
+        uint32_t serial;
+        int32_t first, end; // ActFrame first .. end - 1; end < 0 marks ThreadEnded
+    };
+    void post(Event e);
+    void deliver();
+
+    std::function<void(int32_t)>& onActFrame_;
+    std::function<void()>& onThreadEnded_;
+    std::atomic<uint32_t> serial_{0};
+    std::mutex mutex_;
+    std::vector<Event> pending_;
+};
+
+} // namespace platform::audio

@@ -1,0 +1,57 @@
+#include "platform/audio/TempOutput.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace platform::audio
+{
+
+TempOutput::~TempOutput()
+{
+    abandon();
+}
+
+int TempOutput::create(const std::string& target)
+{
+    abandon();
+    if (target.empty() || target.back() == '/') return -1;
+    static std::atomic<unsigned> counter{0};
+    const auto slash = target.rfind('/');
+    const std::string dir = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string temp =
+            dir + "." + name + "." + std::to_string(getpid()) + "." + std::to_string(counter++) + ".part";
+        // 0666 so the finished file gets the permissions the user's umask gives any new file.
+        int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            target_ = target;
+            temp_ = std::move(temp);
+            return fd;
+        }
+        if (errno != EEXIST) return -1;
+    }
+    return -1;
+}
+
+bool TempOutput::commit()
+{
+    if (temp_.empty()) return false;
+    if (std::rename(temp_.c_str(), target_.c_str()) != 0) {
+        abandon();
+        return false;
+    }
+    temp_.clear();
+    return true;
+}
+
+void TempOutput::abandon()
+{
+    if (!temp_.empty()) ::unlink(temp_.c_str());
+    temp_.clear();
+}
+
+} // namespace platform::audio

@@ -1,0 +1,194 @@
+#include "AudioFixtures.h"
+
+#include <QTemporaryDir>
+#include <cmath>
+#include <fstream>
+#include <lame/lame.h>
+#include <mpg123.h>
+#include <sndfile.h>
+#include <sstream>
+#include <stdexcept>
+
+namespace audiotest
+{
+
+std::vector<float> tone(int rate, int channels, double seconds)
+{
+    const auto frames = size_t(rate * seconds);
+    std::vector<float> out(frames * channels);
+    for (size_t i = 0; i < frames; ++i)
+        for (int c = 0; c < channels; ++c)
+            out[i * channels + c] = 0.5f * float(std::sin(2 * M_PI * (440.0 + 220.0 * c) * double(i) / rate));
+    return out;
+}
+
+void writeWav(const std::string& path, int rate, int channels, double seconds, int format)
+{
+    SF_INFO info{};
+    info.samplerate = rate;
+    info.channels = channels;
+    info.format = SF_FORMAT_WAV | format;
+    SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
+    if (!f) throw std::runtime_error("cannot write " + path);
+    const auto samples = tone(rate, channels, seconds);
+    sf_write_float(f, samples.data(), sf_count_t(samples.size()));
+    sf_close(f);
+}
+
+namespace
+{
+
+std::vector<unsigned short> utf16(const std::string& utf8)
+{
+    const QString text = QString::fromUtf8(utf8.c_str());
+    std::vector<unsigned short> out{0xFEFF};
+    for (QChar c : text)
+        out.push_back(c.unicode());
+    out.push_back(0);
+    return out;
+}
+
+} // namespace
+
+void writeMp3(const std::string& path, const Mp3Spec& spec)
+{
+    lame_t gf = lame_init();
+    lame_set_in_samplerate(gf, spec.rate);
+    lame_set_out_samplerate(gf, spec.rate);
+    lame_set_num_channels(gf, spec.channels);
+    lame_set_mode(gf, spec.channels == 1 ? MONO : JOINT_STEREO);
+    if (spec.vbr) {
+        lame_set_VBR(gf, vbr_default);
+        lame_set_VBR_q(gf, 4);
+    } else {
+        lame_set_brate(gf, spec.kbps);
+    }
+    lame_set_write_id3tag_automatic(gf, 0);
+    if (spec.tag != Mp3Spec::Tag::None) {
+        id3tag_init(gf);
+        if (spec.tag == Mp3Spec::Tag::V1) {
+            id3tag_v1_only(gf);
+            id3tag_set_artist(gf, QString::fromUtf8(spec.artist.c_str()).toLatin1().constData());
+            id3tag_set_title(gf, QString::fromUtf8(spec.title.c_str()).toLatin1().constData());
+        } else {
+            id3tag_v2_only(gf);
+            if (!spec.artist.empty()) id3tag_set_textinfo_utf16(gf, "TPE1", utf16(spec.artist).data());
+            if (!spec.title.empty()) id3tag_set_textinfo_utf16(gf, "TIT2", utf16(spec.title).data());
+        }
+    }
+    if (lame_init_params(gf) < 0) throw std::runtime_error("lame_init_params");
+    const auto pcm = tone(spec.rate, spec.channels, spec.seconds);
+    const int frames = int(pcm.size() / spec.channels);
+    std::vector<unsigned char> out(size_t(1.25 * frames) + 7200 + 65536);
+    std::string file;
+    const size_t v2 = lame_get_id3v2_tag(gf, out.data(), out.size());
+    file.append(reinterpret_cast<char*>(out.data()), v2);
+    const size_t audioStart = file.size();
+    int n =
+        spec.channels == 1
+            ? lame_encode_buffer_ieee_float(gf, pcm.data(), nullptr, frames, out.data(), int(out.size()))
+            : lame_encode_buffer_interleaved_ieee_float(gf, pcm.data(), frames, out.data(), int(out.size()));
+    if (n < 0) throw std::runtime_error("lame encode");
+    file.append(reinterpret_cast<char*>(out.data()), size_t(n));
+    n = lame_encode_flush(gf, out.data(), int(out.size()));
+    file.append(reinterpret_cast<char*>(out.data()), size_t(n));
+    const size_t v1 = lame_get_id3v1_tag(gf, out.data(), out.size());
+    file.append(reinterpret_cast<char*>(out.data()), v1);
+    const size_t tagFrame = lame_get_lametag_frame(gf, out.data(), out.size());
+    if (tagFrame > 0 && tagFrame <= file.size() - audioStart)
+        file.replace(audioStart, tagFrame, reinterpret_cast<char*>(out.data()), tagFrame);
+    lame_close(gf);
+    writeBytes(path, file);
+}
+
+Decoded decodeMp3(const std::string& path)
+{
+    Decoded d;
+    mpg123_handle* mh = mpg123_new(nullptr, nullptr);
+    mpg123_param2(mh, MPG123_ADD_FLAGS, MPG123_QUIET, 0);
+    mpg123_format_none(mh);
+    const long* rates = nullptr;
+    size_t count = 0;
+    mpg123_rates(&rates, &count);
+    for (size_t i = 0; i < count; ++i)
+        mpg123_format2(mh, rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
+    int enc = 0;
+    if (mpg123_open(mh, path.c_str()) == MPG123_OK &&
+        mpg123_getformat(mh, &d.rate, &d.channels, &enc) == MPG123_OK) {
+        mpg123_frameinfo2 fi{};
+        mpg123_info2(mh, &fi);
+        d.bitrate = fi.bitrate;
+        mpg123_scan(mh);
+        d.frames = long(mpg123_framelength(mh));
+        std::vector<unsigned char> buf(1 << 16);
+        size_t done = 0;
+        int err;
+        do {
+            err = mpg123_read(mh, buf.data(), buf.size(), &done);
+            const auto* s = reinterpret_cast<const int16_t*>(buf.data());
+            d.samples.insert(d.samples.end(), s, s + done / 2); // the last piece comes with MPG123_DONE
+        } while (err == MPG123_OK || err == MPG123_NEW_FORMAT);
+    }
+    mpg123_close(mh);
+    mpg123_delete(mh);
+    return d;
+}
+
+WavData readWav(const std::string& path)
+{
+    WavData w;
+    SF_INFO info{};
+    SNDFILE* f = sf_open(path.c_str(), SFM_READ, &info);
+    if (!f) return w;
+    w.rate = info.samplerate;
+    w.channels = info.channels;
+    w.samples.resize(size_t(info.frames * info.channels));
+    sf_read_short(f, w.samples.data(), sf_count_t(w.samples.size()));
+    sf_close(f);
+    return w;
+}
+
+void writeBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+std::string readBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::vector<int32_t> frameRange(int32_t first, int32_t end)
+{
+    std::vector<int32_t> v;
+    for (int32_t f = first; f < end; ++f)
+        v.push_back(f);
+    return v;
+}
+
+TempDir::TempDir()
+{
+    QTemporaryDir t;
+    t.setAutoRemove(false);
+    dir_ = t.path().toStdString();
+}
+
+TempDir::~TempDir()
+{
+    std::error_code ec;
+    std::filesystem::remove_all(dir_, ec);
+}
+
+std::vector<std::string> TempDir::entries() const
+{
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir_))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace audiotest

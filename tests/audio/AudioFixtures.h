@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QTest>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace audiotest
+{
+
+// Interleaved tones, a different pitch per channel so a swap or a mono mix-up shows.
+std::vector<float> tone(int rate, int channels, double seconds);
+
+// A WAV file through libsndfile; format is the libsndfile sub-format (SF_FORMAT_PCM_16, ...).
+void writeWav(const std::string& path, int rate, int channels, double seconds, int format);
+
+struct Mp3Spec {
+    int rate = 44100;
+    int channels = 2;
+    double seconds = 2;
+    int kbps = 128;
+    bool vbr = false;
+    std::string artist, title; // UTF-8
+    enum class Tag { None, V1, V2 } tag = Tag::None;
+};
+inline Mp3Spec plainMp3(int rate, int channels, double seconds)
+{
+    Mp3Spec s;
+    s.rate = rate;
+    s.channels = channels;
+    s.seconds = seconds;
+    return s;
+}
+// Encodes the tones with LAME, with its ID3 calls for the tags and the LAME tag frame in place.
+void writeMp3(const std::string& path, const Mp3Spec& spec);
+
+struct Decoded {
+    long rate = 0;
+    int channels = 0;
+    int bitrate = 0; // of the first frame, kbps
+    long frames = 0; // MPEG frames after a full scan
+    std::vector<int16_t> samples;
+};
+// mpg123's own decoding of a file, for comparisons.
+Decoded decodeMp3(const std::string& path);
+
+struct WavData {
+    int rate = 0, channels = 0;
+    std::vector<int16_t> samples;
+};
+WavData readWav(const std::string& path);
+
+void writeBytes(const std::string& path, const std::string& bytes);
+std::string readBytes(const std::string& path);
+
+// A fresh folder per test, removed afterwards.
+class TempDir
+{
+  public:
+    TempDir();
+    ~TempDir();
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    std::vector<std::string> entries() const;
+
+  private:
+    std::filesystem::path dir_;
+};
+
+// Records a component's events.
+struct Recorder {
+    std::vector<int32_t> frames;
+    int ended = 0;
+    template <typename Component> void attach(Component& c)
+    {
+        c.onActFrame = [this](int32_t f) { frames.push_back(f); };
+        c.onThreadEnded = [this] { ++ended; };
+    }
+};
+
+// first .. end - 1
+std::vector<int32_t> frameRange(int32_t first, int32_t end);
+
+// Pumps the UI thread's events until the predicate holds (bounded generously).
+template <typename Pred> bool waitFor(Pred pred)
+{
+    return QTest::qWaitFor(pred, 30000);
+}
+
+} // namespace audiotest

@@ -1,0 +1,345 @@
+#include "AudioFixtures.h"
+#include "platform/audio/AudioTesting.h"
+#include "platform/audio/Tonewheel.h"
+
+#include <QCoreApplication>
+#include <atomic>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace audiotest;
+using platform::Tonewheel;
+using platform::audio::setFrameHookForTesting;
+
+namespace
+{
+
+class TonewheelTest : public ::testing::Test
+{
+  protected:
+    void SetUp() override { setenv("SONAVEL_AUDIO_OUTPUT", "null", 1); }
+    void TearDown() override { setFrameHookForTesting(nullptr); }
+
+    // Plays a file to its end and returns what was reported.
+    Recorder play(const std::string& input, const std::string& output = "")
+    {
+        Recorder r;
+        r.attach(tw);
+        tw.OpenSong(input, output);
+        tw.PlaySong();
+        EXPECT_TRUE(waitFor([&] { return r.ended > 0; }));
+        QCoreApplication::processEvents();
+        return r;
+    }
+
+    TempDir dir;
+    Tonewheel tw;
+};
+
+struct FiguresCase {
+    const char* name;
+    Mp3Spec spec;
+    float frameMs;
+    int32_t kbps; // 0: checked against the file size instead (VBR)
+};
+
+TEST_F(TonewheelTest, ReportsFiguresAndTagsOfTheOpenedFile)
+{
+    const std::string longV1(30, 'a');
+    const FiguresCase cases[] = {
+        {"v2 tags, UTF-8", {44100, 2, 2, 128, false, "Ærtist ☃", "Tïtle", Mp3Spec::Tag::V2}, 26.122f, 128},
+        {"v1 tags, full fields", {22050, 1, 2, 64, false, longV1, "Café", Mp3Spec::Tag::V1}, 26.122f, 64},
+        {"no tags", {48000, 2, 1, 192, false, "", "", Mp3Spec::Tag::None}, 24.0f, 192},
+        {"artist only", {32000, 1, 1, 32, false, "Solo", "", Mp3Spec::Tag::V2}, 36.0f, 32},
+        {"VBR", {44100, 2, 3, 0, true, "", "", Mp3Spec::Tag::None}, 26.122f, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string file = dir.path(std::string(c.name) + ".mp3");
+        writeMp3(file, c.spec);
+        const Decoded ref = decodeMp3(file);
+        tw.OpenSong(file, "");
+        tw.PlaySong();
+        EXPECT_EQ(tw.FrameCount(), ref.frames);
+        EXPECT_NEAR(tw.FrameCount(), c.spec.seconds * 1000 / c.frameMs, 3);
+        EXPECT_NEAR(tw.FrameMs(), c.frameMs, 0.001);
+        EXPECT_EQ(tw.StreamFrequency(), c.spec.rate);
+        if (c.kbps) {
+            EXPECT_EQ(tw.StreamBitrate(), c.kbps);
+        } else {
+            const double bits = double(std::filesystem::file_size(file)) * 8;
+            EXPECT_NEAR(tw.StreamBitrate(), bits / (tw.FrameCount() * tw.FrameMs()), 8);
+        }
+        EXPECT_EQ(tw.TagField1(), c.spec.artist);
+        EXPECT_EQ(tw.TagField2(), c.spec.title);
+        EXPECT_EQ(tw.HasTag(), !c.spec.artist.empty() || !c.spec.title.empty());
+        tw.StopSong();
+    }
+}
+
+TEST_F(TonewheelTest, ReportsEveryFrameInOrderThenEndsOnce)
+{
+    const std::string file = dir.path("song.mp3");
+    writeMp3(file, {});
+    for (const std::string& output : {std::string(), dir.path("song.wav")}) {
+        SCOPED_TRACE(output);
+        const Recorder r = play(file, output);
+        EXPECT_EQ(r.frames, frameRange(0, tw.FrameCount()));
+        EXPECT_EQ(r.ended, 1);
+        EXPECT_EQ(tw.IsPlaying(), 0);
+    }
+}
+
+TEST_F(TonewheelTest, SeekGoesOnFromTheFrameClampedToTheSong)
+{
+    const std::string file = dir.path("song.mp3");
+    writeMp3(file, {});
+    // Seeks made while the job runs, at a known frame.
+    setFrameHookForTesting([this](int32_t frame, const int16_t*, size_t) {
+        if (frame == 5) tw.SeekTo(40);
+    });
+    Recorder r = play(file);
+    std::vector<int32_t> expected = frameRange(0, 6);
+    for (int32_t f : frameRange(40, tw.FrameCount()))
+        expected.push_back(f);
+    EXPECT_EQ(r.frames, expected);
+    setFrameHookForTesting(nullptr);
+
+    // Seeks before the job starts; targets outside the song are clamped.
+    const struct {
+        int32_t target, first;
+    } cases[] = {{-7, 0}, {20, 20}, {100000, -1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.target);
+        Recorder s;
+        s.attach(tw);
+        tw.OpenSong(file, "");
+        tw.SeekTo(c.target);
+        tw.PlaySong();
+        ASSERT_TRUE(waitFor([&] { return s.ended > 0; }));
+        const int32_t first = c.first < 0 ? tw.FrameCount() - 1 : c.first;
+        EXPECT_EQ(s.frames, frameRange(first, tw.FrameCount()));
+    }
+}
+
+TEST_F(TonewheelTest, PauseHoldsTheJobAndTheNextCallResumesIt)
+{
+    const std::string file = dir.path("song.mp3");
+    writeMp3(file, {});
+    std::atomic<bool> once{false};
+    setFrameHookForTesting([&](int32_t frame, const int16_t*, size_t) {
+        if (frame == 10 && !once.exchange(true)) tw.PauseSong();
+    });
+    Recorder r;
+    r.attach(tw);
+    tw.OpenSong(file, "");
+    tw.PlaySong();
+    ASSERT_TRUE(waitFor([&] { return !r.frames.empty() && r.frames.back() == 10; }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(r.frames.back(), 10);
+    EXPECT_NE(tw.IsPlaying(), 0); // paused still counts as playing
+    tw.PauseSong();
+    ASSERT_TRUE(waitFor([&] { return r.ended > 0; }));
+    EXPECT_EQ(r.frames, frameRange(0, tw.FrameCount()));
+}
+
+TEST_F(TonewheelTest, StopMidSongDeliversNothingMoreAndLeavesNoFile)
+{
+    const std::string file = dir.path("song.mp3");
+    writeMp3(file, {});
+    setFrameHookForTesting([this](int32_t frame, const int16_t*, size_t) {
+        if (frame == 10) tw.PauseSong();
+    });
+    for (const std::string& output : {std::string(), dir.path("out.wav")}) {
+        SCOPED_TRACE(output);
+        Recorder r;
+        r.attach(tw);
+        tw.OpenSong(file, output);
+        tw.PlaySong();
+        ASSERT_TRUE(waitFor([&] { return !r.frames.empty() && r.frames.back() == 10; }));
+        tw.StopSong();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(r.frames, frameRange(0, 11));
+        EXPECT_EQ(r.ended, 0);
+        EXPECT_EQ(tw.IsPlaying(), 0);
+        EXPECT_EQ(dir.entries(), std::vector<std::string>{"song.mp3"});
+    }
+    // Stop and pause with nothing playing are harmless.
+    EXPECT_EQ(tw.PauseSong(), -1);
+    tw.StopSong();
+    tw.StopSong();
+}
+
+TEST_F(TonewheelTest, ANewSongDropsTheEventsOfThePreviousJob)
+{
+    const std::string first = dir.path("first.mp3"), second = dir.path("second.mp3");
+    writeMp3(first, plainMp3(44100, 2, 3));
+    writeMp3(second, plainMp3(44100, 2, 1));
+    Recorder r;
+    r.attach(tw);
+    tw.OpenSong(first, "");
+    tw.PlaySong();
+    ASSERT_TRUE(waitFor([&] { return !r.frames.empty(); }));
+    r = Recorder{}; // the first job may have ended already
+    r.attach(tw);
+    tw.OpenSong(second, "");
+    tw.PlaySong();
+    ASSERT_TRUE(waitFor([&] { return r.ended > 0; }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(r.frames, frameRange(0, tw.FrameCount()));
+    EXPECT_EQ(r.ended, 1);
+}
+
+TEST_F(TonewheelTest, VolumeScalesEachChannelOfTheDeviceOutputAndIsKept)
+{
+    const struct {
+        int channels;
+        int16_t a, b;
+    } cases[] = {{2, 100, 50}, {2, 0, 100}, {1, 30, 70}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.channels << " " << c.a << " " << c.b);
+        const std::string file = dir.path("song.mp3");
+        writeMp3(file, plainMp3(44100, c.channels, 1));
+        const Decoded ref = decodeMp3(file);
+        std::vector<int16_t> heard;
+        setFrameHookForTesting(
+            [&](int32_t, const int16_t* s, size_t n) { heard.insert(heard.end(), s, s + n); });
+        tw.SetVolume(c.a, c.b);
+        tw.StopSong(); // volumes survive jobs ending and starting
+        play(file);
+        setFrameHookForTesting(nullptr);
+        EXPECT_EQ(tw.VolumeA(), c.a);
+        EXPECT_EQ(tw.VolumeB(), c.b);
+        // The device always gets two channels; a mono song feeds both.
+        ASSERT_EQ(heard.size(), ref.samples.size() * 2 / c.channels);
+        size_t mismatches = 0;
+        for (size_t i = 0; i < heard.size(); ++i) {
+            const int16_t src = ref.samples[c.channels == 2 ? i : i / 2];
+            const int gain = i % 2 == 0 ? c.a : c.b;
+            mismatches += heard[i] != int16_t(src * gain / 100);
+        }
+        EXPECT_EQ(mismatches, 0u);
+    }
+    tw.SetVolume(150, -5);
+    EXPECT_EQ(tw.VolumeA(), 100);
+    EXPECT_EQ(tw.VolumeB(), 0);
+}
+
+TEST_F(TonewheelTest, WavOutputHoldsTheSamplesMpg123Decodes)
+{
+    for (int channels : {1, 2}) {
+        SCOPED_TRACE(channels);
+        const std::string file = dir.path("song.mp3"), out = dir.path("song.wav");
+        writeMp3(file, plainMp3(44100, channels, 2));
+        tw.SetVolume(10, 10); // the device's volume does not touch files
+        const Recorder r = play(file, out);
+        const Decoded ref = decodeMp3(file);
+        const WavData wav = readWav(out);
+        EXPECT_EQ(wav.rate, ref.rate);
+        EXPECT_EQ(wav.channels, ref.channels);
+        EXPECT_EQ(wav.samples, ref.samples);
+        EXPECT_EQ(dir.entries(), (std::vector<std::string>{"song.mp3", "song.wav"}));
+    }
+}
+
+TEST_F(TonewheelTest, AnInputNamedAsItsOwnOutputIsReadBeforeItIsReplaced)
+{
+    const std::string file = dir.path("song.mp3");
+    writeMp3(file, {});
+    const Decoded ref = decodeMp3(file);
+    const Recorder r = play(file, file);
+    EXPECT_EQ(readWav(file).samples, ref.samples);
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"song.mp3"});
+}
+
+TEST_F(TonewheelTest, DamagedInputsEndQuietly)
+{
+    const std::string good = dir.path("good.mp3");
+    writeMp3(good, {});
+    const std::string bytes = readBytes(good);
+    std::mt19937 rng(7);
+    std::string noise(20000, '\0');
+    for (char& ch : noise)
+        ch = char(rng());
+    const struct {
+        const char* name;
+        std::string content; // nullptr-like: "missing" is not written
+        bool write;
+    } cases[] = {
+        {"missing", "", false},
+        {"empty", "", true},
+        {"text", "just some text\n", true},
+        {"noise", noise, true},
+        {"truncated", bytes.substr(0, bytes.size() / 3), true},
+        {"header only", bytes.substr(0, 300), true},
+    };
+    for (const auto& c : cases) {
+        for (const bool toFile : {false, true}) {
+            SCOPED_TRACE(testing::Message() << c.name << (toFile ? " to file" : " to device"));
+            const std::string in = dir.path(c.name), out = dir.path("out.wav");
+            if (c.write) writeBytes(in, c.content);
+            const Recorder r = play(in, toFile ? out : "");
+            EXPECT_EQ(r.ended, 1);
+            if (tw.FrameCount() == 0) {
+                EXPECT_EQ(r.frames, std::vector<int32_t>{0});
+                EXPECT_EQ(tw.FrameMs(), 0.0f);
+                EXPECT_FALSE(tw.HasTag());
+                EXPECT_FALSE(std::filesystem::exists(out));
+            } else {
+                ASSERT_FALSE(r.frames.empty());
+                EXPECT_EQ(r.frames.back(), tw.FrameCount() - 1);
+            }
+            std::filesystem::remove(out);
+        }
+    }
+    // An output that cannot be written.
+    const Recorder r = play(good, dir.path("no/such/folder/out.wav"));
+    EXPECT_EQ(r.ended, 1);
+    EXPECT_EQ(tw.IsPlaying(), 0);
+}
+
+TEST_F(TonewheelTest, DestroyingTheComponentStopsItsJobAndDeliversNothing)
+{
+    const std::string file = dir.path("song.mp3");
+    writeMp3(file, {});
+    Recorder r;
+    auto other = std::make_unique<Tonewheel>();
+    setFrameHookForTesting([&](int32_t frame, const int16_t*, size_t) {
+        if (frame == 3) other->PauseSong();
+    });
+    r.attach(*other);
+    other->OpenSong(file, dir.path("out.wav"));
+    other->PlaySong();
+    ASSERT_TRUE(waitFor([&] { return r.frames.size() == 4; }));
+    other.reset();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(r.frames.size(), 4u);
+    EXPECT_EQ(r.ended, 0);
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"song.mp3"});
+}
+
+TEST_F(TonewheelTest, WithoutADeviceItPlaysSilentlyAndSaysSoOnce)
+{
+    unsetenv("SONAVEL_AUDIO_OUTPUT");
+    const std::string file = dir.path("short.mp3");
+    writeMp3(file, plainMp3(44100, 2, 0.2));
+    testing::internal::CaptureStderr();
+    for (int job = 0; job < 2; ++job) {
+        const Recorder r = play(file);
+        EXPECT_EQ(r.frames, frameRange(0, tw.FrameCount()));
+    }
+    const std::string said = testing::internal::GetCapturedStderr();
+    const auto mentions = [&] {
+        size_t n = 0;
+        for (auto at = said.find("no sound device"); at != std::string::npos;
+             at = said.find("no sound device", at + 1))
+            ++n;
+        return n;
+    }();
+    EXPECT_LE(mentions, 1u); // none where a real device took the sound
+}
+
+} // namespace
