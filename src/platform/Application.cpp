@@ -1,10 +1,13 @@
 #include "platform/Application.h"
 
+#include "platform/forms/Form.h"
+
 #include <QApplication>
 #include <QTimer>
 #include <cstdlib>
 
-namespace platform {
+namespace platform
+{
 
 int runApplication(int argc, char** argv, const std::function<void()>& start)
 {
@@ -15,7 +18,10 @@ int runApplication(int argc, char** argv, const std::function<void()>& start)
     app.setApplicationName(QStringLiteral("Sonavel"));
     app.setQuitOnLastWindowClosed(false);
     QTimer::singleShot(0, &app, [&start] { start(); });
-    return app.exec();
+    const int code = app.exec();
+    // Windows hold widgets, which must go while the application object still exists.
+    forms::detail::unloadAll();
+    return code;
 }
 
-}  // namespace platform
+} // namespace platform

@@ -3,7 +3,8 @@
 #include <stdexcept>
 #include <string>
 
-namespace forms {
+namespace forms
+{
 
 // Raised by ShowOpen/ShowSave when the user cancels and CancelError is set.
 struct DialogCancelled : std::runtime_error {
@@ -11,18 +12,19 @@ struct DialogCancelled : std::runtime_error {
 };
 
 // The common file dialog. Every setting and the last chosen name persist between uses.
-class CommonDialog {
-public:
-    std::string Filter;       // "description|pattern|description|pattern..."
-    int FilterIndex = 1;      // 1-based
+class CommonDialog
+{
+  public:
+    std::string Filter;  // "description|pattern|description|pattern..."
+    int FilterIndex = 1; // 1-based
     std::string DialogTitle;
     std::string InitDir;
     long Flags = 0;
     std::string FileName;
     bool CancelError = false;
-    int Action = 0;           // 1 after ShowOpen, 2 after ShowSave
+    int Action = 0; // 1 after ShowOpen, 2 after ShowSave
 
-    void ShowOpen();          // cancel: throws DialogCancelled when CancelError, else returns
+    void ShowOpen(); // cancel: throws DialogCancelled when CancelError, else returns
     void ShowSave();
 };
 
@@ -37,7 +39,7 @@ int MsgBox(const std::string& prompt, int style = vbOKOnly, const std::string& t
 void End();
 
 struct Screen {
-    static int Width();   // twips, primary screen
+    static int Width(); // twips, primary screen
     static int Height();
     static int TwipsPerPixelX() { return 15; }
     static int TwipsPerPixelY() { return 15; }
@@ -46,4 +48,4 @@ struct Screen {
 // Opens a web address in the user's browser.
 void OpenUrl(const std::string& url);
 
-}  // namespace forms
+} // namespace forms

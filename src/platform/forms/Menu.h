@@ -6,13 +6,15 @@
 #include <string>
 #include <vector>
 
-namespace forms {
+namespace forms
+{
 
 class Form;
 
 // A menu entry; entries with children are sub-menus. A separator has Caption "-".
-class Menu {
-public:
+class Menu
+{
+  public:
     Menu(Menu* parent, std::string_view name, std::string_view caption, bool visible = true);
     ~Menu();
     Menu(const Menu&) = delete;
@@ -27,7 +29,8 @@ public:
     const std::vector<Menu*>& children() const { return children_; }
     Handler onClick;
 
-private:
+  private:
+    Menu* parent_;
     std::string name_, caption_;
     bool visible_ = true, enabled_ = true;
     std::vector<Menu*> children_;
@@ -36,4 +39,4 @@ private:
 // Shows the menu's entries at the pointer, modal, and runs the chosen entry's onClick.
 void PopupMenu(Form& owner, Menu& menu);
 
-}  // namespace forms
+} // namespace forms

@@ -9,17 +9,20 @@
 #include <string>
 #include <vector>
 
-namespace forms {
+namespace forms
+{
 class Control;
 class Form;
 class Menu;
-}  // namespace forms
+} // namespace forms
 
-namespace forms::testing {
+namespace forms::testing
+{
 
 // While a ManualClock exists every Timer runs on it instead of the event loop.
-class ManualClock {
-public:
+class ManualClock
+{
+  public:
     ManualClock();
     ~ManualClock();
     ManualClock(const ManualClock&) = delete;
@@ -32,14 +35,29 @@ public:
 // Scripted answers; each queue is consumed in order. With no answer queued a dialog
 // is cancelled, a message box answers its default (OK / first button), a popup picks nothing.
 struct Script {
-    std::deque<std::optional<std::string>> fileDialogAnswers;  // nullopt = cancel
+    std::deque<std::optional<std::string>> fileDialogAnswers; // nullopt = cancel
     std::deque<int> msgBoxAnswers;
-    std::deque<std::string> menuChoices;                       // entry Name to click
+    std::deque<std::string> menuChoices; // entry Name to click
 
-    struct MsgBoxShown { std::string prompt; int style; std::string title; };
-    struct DialogShown { bool save; std::string Filter; int FilterIndex; std::string DialogTitle;
-                         std::string InitDir; long Flags; std::string FileName; bool CancelError; };
-    struct MenuShown { std::string menu; std::vector<std::string> visibleEntries; };
+    struct MsgBoxShown {
+        std::string prompt;
+        int style;
+        std::string title;
+    };
+    struct DialogShown {
+        bool save;
+        std::string Filter;
+        int FilterIndex;
+        std::string DialogTitle;
+        std::string InitDir;
+        long Flags;
+        std::string FileName;
+        bool CancelError;
+    };
+    struct MenuShown {
+        std::string menu;
+        std::vector<std::string> visibleEntries;
+    };
     std::vector<MsgBoxShown> msgBoxes;
     std::vector<DialogShown> dialogs;
     std::vector<MenuShown> menus;
@@ -49,14 +67,20 @@ struct Script {
 };
 
 // Installs a script for the lifetime of this object: no dialog, box or menu is ever shown.
-class ScriptedUi {
-public:
+class ScriptedUi
+{
+  public:
     ScriptedUi();
     ~ScriptedUi();
     ScriptedUi(const ScriptedUi&) = delete;
     ScriptedUi& operator=(const ScriptedUi&) = delete;
     Script& script();
 };
+
+// Mount table text (as /proc/self/mounts) used in place of the system's; empty restores it.
+void setMountTable(const std::string& table);
+// Forgets every drive's current folder of this run.
+void forgetDriveFolders();
 
 // Screen size in pixels for Screen::Width/Height while set.
 void setScreenPixels(int width, int height);
@@ -67,10 +91,10 @@ void resetScreen();
 void press(Control& c, int button, float x = 15, float y = 15, int shift = 0);
 void move(Control& c, int button, float x, float y, int shift = 0);
 void release(Control& c, int button, float x = 15, float y = 15, int shift = 0);
-void click(Control& c, float x = 15, float y = 15);         // left press and release
+void click(Control& c, float x = 15, float y = 15); // left press and release
 void doubleClick(Control& c, float x = 15, float y = 15);
 void press(Form& f, int button, float x, float y, int shift = 0);
 void move(Form& f, int button, float x, float y, int shift = 0);
 void release(Form& f, int button, float x, float y, int shift = 0);
 
-}  // namespace forms::testing
+} // namespace forms::testing

@@ -4,14 +4,16 @@
 
 #include <memory>
 
-namespace forms {
+namespace forms
+{
 
 class Container;
 
 // Runs onTimer once per Interval while enabled. Enabling an enabled timer does not restart
 // its countdown. In tests every timer runs on the manual clock (forms::testing::ManualClock).
-class Timer {
-public:
+class Timer
+{
+  public:
     Timer(Container& parent, const Layout& layout);
     ~Timer();
     Timer(const Timer&) = delete;
@@ -24,8 +26,8 @@ public:
 
     struct Impl;
 
-private:
+  private:
     std::unique_ptr<Impl> impl_;
 };
 
-}  // namespace forms
+} // namespace forms

@@ -5,17 +5,18 @@
 #include <string>
 #include <string_view>
 
-namespace forms {
+namespace forms
+{
 
 inline constexpr int TwipsPerPixel = 15;
 
 // Colours are kept as the layouts give them: &H00BBGGRR.
 using Color = std::uint32_t;
-inline constexpr Color NoColor = 0xFFFFFFFFu;  // "use the control's default"
+inline constexpr Color NoColor = 0xFFFFFFFFu; // "use the control's default"
 
 struct Font {
-    std::string_view Name = {};  // "Small Fonts", "MS Sans Serif", "MS Serif"; empty = default
-    double Size = 0;             // points; 0 = default
+    std::string_view Name = {}; // "Small Fonts", "MS Sans Serif", "MS Serif"; empty = default
+    double Size = 0;            // points; 0 = default
     bool Bold = false;
 };
 
@@ -26,18 +27,18 @@ using Handler = std::function<void()>;
 // One row of a window's layout table. Fields that do not apply to a control's kind are ignored.
 struct Layout {
     std::string_view Name;
-    int Left = 0, Top = 0, Width = 0, Height = 0;  // twips
+    int Left = 0, Top = 0, Width = 0, Height = 0; // twips
     bool Visible = true;
     bool Enabled = true;
-    std::string_view Caption = {};      // label caption, text box text, form caption
+    std::string_view Caption = {}; // label caption, text box text, form caption
     std::string_view ToolTipText = {};
-    std::string_view Picture = {};      // skin resource name, e.g. "player/imgplay"
+    std::string_view Picture = {}; // skin resource name, e.g. "player/imgplay"
     Color BackColor = NoColor;
     Color ForeColor = NoColor;
     forms::Font Font = {};
-    int Alignment = 0;                  // 0 left, 1 right, 2 centre
-    bool Transparent = false;           // label BackStyle 0
-    int Interval = 0;                   // timers, milliseconds
+    int Alignment = 0;        // 0 left, 1 right, 2 centre
+    bool Transparent = false; // label BackStyle 0
+    int Interval = 0;         // timers, milliseconds
 };
 
-}  // namespace forms
+} // namespace forms

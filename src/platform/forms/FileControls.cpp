@@ -1,0 +1,395 @@
+#include "platform/forms/FileControls.h"
+
+#include "platform/forms/Internal.h"
+#include "platform/forms/ListSurface.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <algorithm>
+#include <dirent.h>
+#include <map>
+#include <optional>
+
+namespace forms
+{
+
+namespace
+{
+
+std::optional<std::string> mountTableOverride;
+
+// Mount table fields escape blanks and the like as octal (\040).
+std::string unescapeMountField(const std::string& field)
+{
+    std::string out;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 3 < field.size()) {
+            const std::string oct = field.substr(i + 1, 3);
+            if (std::all_of(oct.begin(), oct.end(), [](char c) { return c >= '0' && c <= '7'; })) {
+                out += static_cast<char>(std::stoi(oct, nullptr, 8));
+                i += 3;
+                continue;
+            }
+        }
+        out += field[i];
+    }
+    return out;
+}
+
+bool pseudoFileSystem(const QString& type)
+{
+    static const QStringList pseudo = {
+        QStringLiteral("proc"),        QStringLiteral("sysfs"),           QStringLiteral("cgroup"),
+        QStringLiteral("cgroup2"),     QStringLiteral("tmpfs"),           QStringLiteral("devtmpfs"),
+        QStringLiteral("devpts"),      QStringLiteral("mqueue"),          QStringLiteral("debugfs"),
+        QStringLiteral("tracefs"),     QStringLiteral("securityfs"),      QStringLiteral("pstore"),
+        QStringLiteral("bpf"),         QStringLiteral("configfs"),        QStringLiteral("fusectl"),
+        QStringLiteral("hugetlbfs"),   QStringLiteral("autofs"),          QStringLiteral("binfmt_misc"),
+        QStringLiteral("efivarfs"),    QStringLiteral("rpc_pipefs"),      QStringLiteral("nsfs"),
+        QStringLiteral("ramfs"),       QStringLiteral("squashfs"),        QStringLiteral("overlay"),
+        QStringLiteral("fuse.portal"), QStringLiteral("fuse.gvfsd-fuse"), QStringLiteral("selinuxfs")};
+    return pseudo.contains(type);
+}
+
+std::vector<std::string> drives()
+{
+    QByteArray table;
+    if (mountTableOverride) {
+        table = QByteArray::fromStdString(*mountTableOverride);
+    } else {
+        QFile f(QStringLiteral("/proc/self/mounts"));
+        if (f.open(QIODevice::ReadOnly)) table = f.readAll();
+    }
+    std::vector<std::string> out{"/"};
+    for (const QByteArray& line : table.split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() < 3 || pseudoFileSystem(QString::fromUtf8(fields[2]))) continue;
+        std::string mount = unescapeMountField(fields[1].toStdString());
+        if (mount.empty() || mount[0] != '/' || std::find(out.begin(), out.end(), mount) != out.end())
+            continue;
+        out.push_back(mount);
+    }
+    std::sort(out.begin() + 1, out.end());
+    return out;
+}
+
+std::string cleanPath(const std::string& path, const std::string& base = "/")
+{
+    QString p = detail::qs(path);
+    if (!p.startsWith(QLatin1Char('/'))) p = detail::qs(base) + QLatin1Char('/') + p;
+    return detail::utf8(QDir::cleanPath(p));
+}
+
+bool within(const std::string& path, const std::string& mount)
+{
+    return mount == "/" || path == mount ||
+           (path.size() > mount.size() && path.compare(0, mount.size(), mount) == 0 &&
+            path[mount.size()] == '/');
+}
+
+// The drive that holds a path: the longest mount point it lies under.
+std::string driveOf(const std::string& path)
+{
+    const std::string p = cleanPath(path);
+    std::string best = "/";
+    for (const std::string& d : drives())
+        if (within(p, d) && d.size() > best.size()) best = d;
+    return best;
+}
+
+bool listable(const std::string& path)
+{
+    DIR* dir = opendir(path.c_str());
+    if (!dir) return false;
+    closedir(dir);
+    return true;
+}
+
+std::map<std::string, std::string>& driveFolders()
+{
+    static std::map<std::string, std::string> folders;
+    return folders;
+}
+
+std::string workingFolder()
+{
+    return detail::utf8(QDir::currentPath());
+}
+
+} // namespace
+
+std::string CurrentFolderOfDrive(const std::string& drive)
+{
+    const std::string d = driveOf(drive.empty() ? std::string("/") : drive);
+    auto& folders = driveFolders();
+    if (auto it = folders.find(d); it != folders.end()) return it->second;
+    const std::string cwd = workingFolder();
+    return driveOf(cwd) == d ? cwd : d;
+}
+
+namespace testing
+{
+void setMountTable(const std::string& table)
+{
+    if (table.empty())
+        mountTableOverride.reset();
+    else
+        mountTableOverride = table;
+}
+void forgetDriveFolders()
+{
+    driveFolders().clear();
+}
+} // namespace testing
+
+// DriveListBox -----------------------------------------------------------------------------
+
+DriveListBox::DriveListBox(Container& parent, const Layout& layout) : Control(parent, layout)
+{
+    auto* w = new QComboBox;
+    w->setFont(detail::toQFont(layout.Font, w->font()));
+    detail::applyColors(w, layout.BackColor, layout.ForeColor, false);
+    drive_ = driveOf(workingFolder());
+    for (const std::string& d : drives())
+        w->addItem(detail::qs(d));
+    w->setCurrentText(detail::qs(drive_));
+    attach(w, layout);
+    router()->passThrough = true;
+    QObject::connect(w, &QComboBox::activated, w, [this, w](int row) {
+        // A user's pick changes the drive even when it is not ready; the handler finds out.
+        const std::string picked = detail::utf8(w->itemText(row));
+        if (picked == drive_) return;
+        drive_ = picked;
+        detail::runHandler(onChange);
+    });
+}
+
+bool DriveListBox::setDrive(const std::string& drive)
+{
+    if (drive.empty()) return false;
+    const std::string d = driveOf(drive);
+    if (!listable(d)) return false;
+    if (d == drive_) return true;
+    drive_ = d;
+    if (auto* w = static_cast<QComboBox*>(widget())) {
+        const QSignalBlocker block(w);
+        if (w->findText(detail::qs(d)) < 0) w->addItem(detail::qs(d));
+        w->setCurrentText(detail::qs(d));
+    }
+    if (onChange) {
+        detail::HandlerScope scope;
+        onChange();
+    }
+    return true;
+}
+
+std::string DriveListBox::List(int index) const
+{
+    const auto* w = static_cast<const QComboBox*>(widget());
+    if (!w || index < 0 || index >= w->count()) return {};
+    return detail::utf8(w->itemText(index));
+}
+
+int DriveListBox::ListCount() const
+{
+    const auto* w = static_cast<const QComboBox*>(widget());
+    return w ? w->count() : 0;
+}
+
+// DirListBox -------------------------------------------------------------------------------
+
+namespace
+{
+
+std::vector<std::string> chainOf(const std::string& path)
+{
+    std::vector<std::string> chain{"/"};
+    std::string sofar;
+    for (const QString& part : detail::qs(path).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        sofar += "/" + detail::utf8(part);
+        chain.push_back(sofar);
+    }
+    return chain;
+}
+
+std::vector<std::string> listFolder(const std::string& path, QDir::Filters kind)
+{
+    QDir dir(detail::qs(path));
+    std::vector<std::string> names;
+    const QStringList entries = dir.entryList(kind | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    names.reserve(static_cast<std::size_t>(entries.size()));
+    for (const QString& e : entries)
+        names.push_back(detail::utf8(e));
+    return names;
+}
+
+std::string joinPath(const std::string& folder, const std::string& name)
+{
+    return folder == "/" ? "/" + name : folder + "/" + name;
+}
+
+std::string lastPart(const std::string& path)
+{
+    if (path == "/") return "/";
+    return path.substr(path.rfind('/') + 1);
+}
+
+} // namespace
+
+DirListBox::DirListBox(Container& parent, const Layout& layout) : Control(parent, layout)
+{
+    auto* s = new detail::ListSurface(layout);
+    s->model.count = [this] { return static_cast<int>(chain_.size() + subs_.size()); };
+    s->model.text = [this](int row) {
+        const std::size_t r = static_cast<std::size_t>(row);
+        const std::size_t depth = std::min(r, chain_.size());
+        const std::string& full = r < chain_.size() ? chain_[r] : subs_[r - chain_.size()];
+        return QString(static_cast<qsizetype>(depth * 2), QLatin1Char(' ')) + detail::qs(lastPart(full));
+    };
+    attach(s, layout);
+    s->routeRows(*router(), [this](int row) { pickRow(row); });
+    router()->onDouble = [this](QPoint at) {
+        auto* sf = static_cast<detail::ListSurface*>(widget());
+        const int row = sf ? sf->rowAt(at) : -1;
+        if (row < 0) return;
+        const std::size_t r = static_cast<std::size_t>(row);
+        setPath(r < chain_.size() ? chain_[r] : subs_[r - chain_.size()]);
+    };
+    const std::string start = workingFolder();
+    load(listable(start) ? start : std::string("/"));
+}
+
+void DirListBox::load(const std::string& path)
+{
+    auto* s = static_cast<detail::ListSurface*>(widget());
+    if (s) s->model.beginReset();
+    path_ = path;
+    chain_ = chainOf(path);
+    subs_.clear();
+    for (const std::string& name : listFolder(path, QDir::Dirs))
+        subs_.push_back(joinPath(path, name));
+    row_ = static_cast<int>(chain_.size()) - 1;
+    if (s) {
+        s->model.endReset();
+        s->showSelected(row_);
+    }
+    driveFolders()[driveOf(path)] = path;
+}
+
+void DirListBox::pickRow(int row)
+{
+    row_ = row;
+    if (auto* s = static_cast<detail::ListSurface*>(widget())) s->showSelected(row_);
+    detail::runHandler(onClick);
+}
+
+bool DirListBox::setPath(const std::string& path)
+{
+    if (path.empty()) return false;
+    const std::string p = cleanPath(path, path_);
+    if (!listable(p)) return false;
+    const bool changed = p != path_;
+    load(p);
+    if (changed && onChange) {
+        detail::HandlerScope scope;
+        onChange();
+    }
+    return true;
+}
+
+std::string DirListBox::List(int index) const
+{
+    if (index >= 0) return index < ListCount() ? subs_[static_cast<std::size_t>(index)] : std::string();
+    const long up = -1L - index; // -1 the folder itself, -2 its parent, ...
+    const long at = static_cast<long>(chain_.size()) - 1 - up;
+    return at >= 0 ? chain_[static_cast<std::size_t>(at)] : std::string();
+}
+
+int DirListBox::ListCount() const
+{
+    return static_cast<int>(subs_.size());
+}
+
+int DirListBox::ListIndex() const
+{
+    // Rows of the chain count up to -1 at the folder itself; sub-folders from 0.
+    return row_ < 0 ? -1 : row_ - static_cast<int>(chain_.size());
+}
+
+// FileListBox ------------------------------------------------------------------------------
+
+FileListBox::FileListBox(Container& parent, const Layout& layout) : Control(parent, layout)
+{
+    auto* s = new detail::ListSurface(layout);
+    s->model.count = [this] { return static_cast<int>(files_.size()); };
+    s->model.text = [this](int row) { return detail::qs(files_[static_cast<std::size_t>(row)]); };
+    attach(s, layout);
+    s->routeRows(*router(), [this](int row) { setListIndex(row); });
+    const std::string start = workingFolder();
+    path_ = listable(start) ? start : std::string("/");
+    Refresh();
+}
+
+bool FileListBox::setPath(const std::string& path)
+{
+    if (path.empty()) return false;
+    const std::string p = cleanPath(path, path_);
+    if (!listable(p)) return false;
+    const bool changed = p != path_;
+    path_ = p;
+    Refresh();
+    if (changed && onPathChange) {
+        detail::HandlerScope scope;
+        onPathChange();
+    }
+    return true;
+}
+
+void FileListBox::setPattern(const std::string& pattern)
+{
+    const bool changed = pattern != pattern_;
+    pattern_ = pattern;
+    Refresh();
+    if (changed && onPatternChange) {
+        detail::HandlerScope scope;
+        onPatternChange();
+    }
+}
+
+std::string FileListBox::FileName() const
+{
+    return index_ >= 0 && index_ < ListCount() ? files_[static_cast<std::size_t>(index_)] : std::string();
+}
+
+std::string FileListBox::List(int index) const
+{
+    return index >= 0 && index < ListCount() ? files_[static_cast<std::size_t>(index)] : std::string();
+}
+
+int FileListBox::ListCount() const
+{
+    return static_cast<int>(files_.size());
+}
+int FileListBox::ListIndex() const
+{
+    return index_;
+}
+
+void FileListBox::setListIndex(int index)
+{
+    detail::selectIndex(static_cast<detail::ListSurface*>(widget()), index_, index, ListCount(), onClick);
+}
+
+void FileListBox::Refresh()
+{
+    auto* s = static_cast<detail::ListSurface*>(widget());
+    if (s) s->model.beginReset();
+    files_.clear();
+    for (std::string& name : listFolder(path_, QDir::Files))
+        if (detail::matchesPattern(name, pattern_)) files_.push_back(std::move(name));
+    index_ = -1;
+    if (s) s->model.endReset();
+}
+
+} // namespace forms

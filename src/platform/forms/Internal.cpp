@@ -1,0 +1,141 @@
+#include "platform/forms/Internal.h"
+
+#include <QPalette>
+#include <QRegularExpression>
+#include <QWidget>
+#include <cstdio>
+#include <exception>
+
+namespace forms::detail
+{
+
+namespace
+{
+int handlerDepth = 0;
+}
+
+QColor toQColor(Color color, const QColor& fallback)
+{
+    if (color == NoColor) return fallback;
+    if (color & 0x80000000u) {
+        // System colours: the few the layouts use, on the application palette.
+        const QPalette p = QPalette();
+        switch (color & 0xFFu) {
+        case 5:
+            return p.color(QPalette::Base);
+        case 8:
+            return p.color(QPalette::Text);
+        case 15:
+            return p.color(QPalette::Button);
+        case 18:
+            return p.color(QPalette::ButtonText);
+        default:
+            return fallback;
+        }
+    }
+    return QColor(static_cast<int>(color & 0xFFu), static_cast<int>((color >> 8) & 0xFFu),
+                  static_cast<int>((color >> 16) & 0xFFu));
+}
+
+QFont toQFont(const Font& font, const QFont& base)
+{
+    QFont f = base;
+    if (!font.Name.empty()) {
+        const QString name = qs(font.Name);
+        if (name.compare(QLatin1String("MS Serif"), Qt::CaseInsensitive) == 0)
+            f.setFamily(QStringLiteral("DejaVu Serif"));
+        else if (name.compare(QLatin1String("Small Fonts"), Qt::CaseInsensitive) == 0 ||
+                 name.compare(QLatin1String("MS Sans Serif"), Qt::CaseInsensitive) == 0)
+            f.setFamily(QStringLiteral("DejaVu Sans"));
+        else
+            f.setFamily(name);
+    }
+    if (font.Size > 0)
+        // Points at the original 96 dpi: 20 twips a point, 15 twips a pixel.
+        f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.Size * 20.0 / TwipsPerPixel))));
+    f.setBold(font.Bold);
+    return f;
+}
+
+void applyColors(QWidget* w, Color back, Color fore, bool fillBackground)
+{
+    QPalette p = w->palette();
+    const QColor bg = toQColor(back, p.color(QPalette::Window));
+    const QColor fg = toQColor(fore, p.color(QPalette::WindowText));
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        p.setColor(role, bg);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(role, fg);
+    w->setPalette(p);
+    w->setAutoFillBackground(fillBackground);
+}
+
+int buttonOf(int qtButton)
+{
+    switch (qtButton) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+int buttonsOf(int qtButtons)
+{
+    return (qtButtons & Qt::LeftButton ? 1 : 0) | (qtButtons & Qt::RightButton ? 2 : 0) |
+           (qtButtons & Qt::MiddleButton ? 4 : 0);
+}
+
+int shiftOf(int qtModifiers)
+{
+    return (qtModifiers & Qt::ShiftModifier ? 1 : 0) | (qtModifiers & Qt::ControlModifier ? 2 : 0) |
+           (qtModifiers & Qt::AltModifier ? 4 : 0);
+}
+
+HandlerScope::HandlerScope()
+{
+    ++handlerDepth;
+}
+
+HandlerScope::~HandlerScope()
+{
+    if (--handlerDepth == 0) collectWhenIdle();
+}
+
+int HandlerScope::depth()
+{
+    return handlerDepth;
+}
+
+void runHandler(const std::function<void()>& handler)
+{
+    if (!handler) return;
+    HandlerScope scope;
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "sonavel: a handler failed: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "sonavel: a handler failed\n");
+    }
+}
+
+bool matchesPattern(const std::string& name, const std::string& patterns)
+{
+    const QString file = qs(name);
+    for (const QString& raw : qs(patterns).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        QString pattern = raw.trimmed();
+        if (pattern == QLatin1String("*.*"))
+            pattern = QStringLiteral("*"); // every file, with or without an extension
+        const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern),
+                                    QRegularExpression::CaseInsensitiveOption);
+        if (re.match(file).hasMatch()) return true;
+    }
+    return false;
+}
+
+} // namespace forms::detail

@@ -1,0 +1,68 @@
+#include "platform/forms/ListSurface.h"
+
+#include "platform/forms/Internal.h"
+
+namespace forms::detail
+{
+
+QVariant ListModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() || !text) return {};
+    return text(index.row());
+}
+
+ListSurface::ListSurface(const Layout& layout)
+{
+    setModel(&model);
+    setUniformItemSizes(true);
+    setFocusPolicy(Qt::NoFocus);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameShape(QFrame::Box);
+    setFont(toQFont(layout.Font, font()));
+    applyColors(this, layout.BackColor, layout.ForeColor, true);
+    applyColors(viewport(), layout.BackColor, layout.ForeColor, true);
+}
+
+int ListSurface::rowAt(QPoint controlPixels)
+{
+    executeDelayedItemsLayout();
+    const QModelIndex index = indexAt(viewport()->mapFrom(this, controlPixels));
+    return index.isValid() ? index.row() : -1;
+}
+
+void ListSurface::showSelected(int row)
+{
+    QItemSelectionModel* sel = selectionModel();
+    if (row < 0) {
+        sel->clear();
+        return;
+    }
+    const QModelIndex index = model.index(row);
+    sel->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
+}
+
+void ListSurface::routeRows(MouseRouter& router, std::function<void(int)> pick)
+{
+    router.watch(viewport());
+    router.clickOnRelease = false;
+    router.onPress = [this, pick = std::move(pick)](QPoint at) {
+        const int row = rowAt(at);
+        if (row >= 0) pick(row);
+    };
+}
+
+void selectIndex(ListSurface* surface, int& index, int wanted, int count, const Handler& onClick)
+{
+    if (wanted < -1 || wanted >= count) return;
+    index = wanted;
+    if (surface) surface->showSelected(index);
+    if (onClick) {
+        HandlerScope scope;
+        onClick();
+    }
+}
+
+} // namespace forms::detail

@@ -1,0 +1,147 @@
+#include "platform/forms/Internal.h"
+#include "platform/forms/PictureData.h"
+
+#include <QPainter>
+#include <QWidget>
+#include <map>
+
+namespace forms
+{
+
+namespace
+{
+
+std::map<int, std::weak_ptr<const Picture::Data>>& handles()
+{
+    static std::map<int, std::weak_ptr<const Picture::Data>> table;
+    return table;
+}
+
+Picture fromImage(QImage image)
+{
+    Picture p;
+    if (image.isNull()) return p;
+    static int next = 0;
+    auto data = std::make_shared<Picture::Data>();
+    data->image = std::move(image);
+    data->handle = ++next;
+    auto& table = handles();
+    std::erase_if(table, [](const auto& entry) { return entry.second.expired(); });
+    table[data->handle] = data;
+    p.data = std::move(data);
+    return p;
+}
+
+// Draws a picture at its own size from the top left corner.
+void paintPicture(QWidget* w, const Picture& picture)
+{
+    if (picture.empty()) return;
+    QPainter painter(w);
+    painter.drawImage(QPoint(0, 0), picture.data->image);
+}
+
+class ImageWidget : public QWidget
+{
+  public:
+    explicit ImageWidget(const Picture* picture) : picture_(picture) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override { paintPicture(this, *picture_); }
+
+  private:
+    const Picture* picture_;
+};
+
+} // namespace
+
+namespace detail
+{
+QImage imageOfHandle(int handle)
+{
+    auto& table = handles();
+    auto it = table.find(handle);
+    if (it == table.end()) return {};
+    auto data = it->second.lock();
+    return data ? data->image : QImage();
+}
+} // namespace detail
+
+Picture::Picture() = default;
+Picture::~Picture() = default;
+Picture::Picture(const Picture&) = default;
+Picture& Picture::operator=(const Picture&) = default;
+
+Picture Picture::fromResource(std::string_view name)
+{
+    if (name.empty()) return {};
+    return fromImage(QImage(QStringLiteral(":/skins/") + detail::qs(name) + QStringLiteral(".png")));
+}
+
+bool Picture::empty() const
+{
+    return !data || data->image.isNull();
+}
+int Picture::widthPixels() const
+{
+    return empty() ? 0 : data->image.width();
+}
+int Picture::heightPixels() const
+{
+    return empty() ? 0 : data->image.height();
+}
+int Picture::Handle() const
+{
+    return empty() ? 0 : data->handle;
+}
+
+Picture LoadPicture(const std::string& path)
+{
+    if (path.empty()) return {};
+    return fromImage(QImage(detail::qs(path)));
+}
+
+Image::Image(Container& parent, const Layout& layout) : Control(parent, layout)
+{
+    attach(new ImageWidget(&picture_), layout);
+    setPicture(Picture::fromResource(layout.Picture));
+}
+
+void Image::setPicture(const forms::Picture& picture)
+{
+    picture_ = picture;
+    // The control takes its picture's size; without a picture it keeps its own.
+    if (!picture_.empty())
+        Move(Left(), Top(), picture_.widthPixels() * TwipsPerPixel, picture_.heightPixels() * TwipsPerPixel);
+    if (widget()) widget()->update();
+}
+
+PictureBox::PictureBox(Container& parent, const Layout& layout)
+    : Control(parent, layout), back_(layout.BackColor)
+{
+    auto* w = new ImageWidget(&picture_);
+    attach(w, layout);
+    detail::applyColors(w, back_, layout.ForeColor, true);
+    setPicture(Picture::fromResource(layout.Picture));
+}
+
+QWidget* PictureBox::containerWidget() const
+{
+    return widget();
+}
+
+void PictureBox::setPicture(const forms::Picture& picture)
+{
+    picture_ = picture;
+    if (widget()) widget()->update();
+}
+
+void PictureBox::setBackColor(Color color)
+{
+    back_ = color;
+    if (widget()) {
+        detail::applyColors(widget(), back_, NoColor, true);
+        widget()->update();
+    }
+}
+
+} // namespace forms
