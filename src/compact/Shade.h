@@ -10,6 +10,8 @@ class Shade : public forms::Form
   public:
     Shade();
 
+    void PlayS_MouseUp(int Button, int Shift, float X, float Y);
+
     forms::PictureBox colon{*this, ShadeLayout::row("colon")};
     forms::PictureBox time4{*this, ShadeLayout::row("time4")};
     forms::PictureBox time3{*this, ShadeLayout::row("time3")};

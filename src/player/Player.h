@@ -14,6 +14,13 @@ class Player : public forms::Form
   public:
     Player();
 
+    // The playback road: song start, next-song timer, scrolling title, per-frame progress.
+    void StartSong(const struct SongStartMember& member);
+    void imgplay_Click();
+    void Timer10_Timer();
+    void Timer5_Timer();
+    void Tonewheel1_ActFrame(int32_t ActFrame);
+
     forms::Image Minimize{*this, PlayerLayout::row("Minimize")};
     forms::Image imgClose{*this, PlayerLayout::row("imgClose")};
     forms::Image Tools{*this, PlayerLayout::row("Tools")};

@@ -3,6 +3,7 @@
 #include "platform/forms/Controls.h"
 #include "platform/forms/Dialogs.h"
 #include "playlist/PlaylistFile.h"
+#include "playlist/frmPlaylist.h"
 
 namespace playlist
 {
@@ -29,6 +30,21 @@ void WritePL(const forms::ListBox& list, const std::string& F)
 void PLClear(forms::ListBox& list)
 {
     list.Clear();
+}
+
+bool ReadPL(const std::string& F)
+{
+    return ReadPL(forms::the<frmPlaylist>().List1, F);
+}
+
+void WritePL(const std::string& F)
+{
+    WritePL(forms::the<frmPlaylist>().List1, F);
+}
+
+void PLClear()
+{
+    PLClear(forms::the<frmPlaylist>().List1);
 }
 
 } // namespace playlist

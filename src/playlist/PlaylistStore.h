@@ -20,4 +20,9 @@ bool ReadPL(forms::ListBox& list, const std::string& F);
 void WritePL(const forms::ListBox& list, const std::string& F);
 void PLClear(forms::ListBox& list);
 
+// The same on the playlist window's List1, the playlist that both windows' commands act on.
+bool ReadPL(const std::string& F);
+void WritePL(const std::string& F);
+void PLClear();
+
 } // namespace playlist

@@ -1,0 +1,52 @@
+#pragma once
+
+// Fresh windows, program-wide state and a manual clock for each test of the playback road.
+
+#include "compact/Shade.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Testing.h"
+#include "player/Globals.h"
+#include "player/Player.h"
+#include "playlist/frmPlaylist.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+class RoadTest : public ::testing::Test
+{
+  protected:
+    RoadTest()
+    {
+        NextSong = 0;
+        NextShuffle = 0;
+        SongFile.clear();
+        TitleText.clear();
+        ScrollText.clear();
+        VolumeLevel = 0;
+        ElapsedMs = 0;
+    }
+    ~RoadTest() override
+    {
+        forms::Unload<Player>();
+        forms::Unload<Shade>();
+        forms::Unload<frmPlaylist>();
+        forms::collectUnloaded();
+    }
+
+    Player& player() { return forms::the<Player>(); }
+    Shade& shade() { return forms::the<Shade>(); }
+    forms::ListBox& list1() { return forms::the<frmPlaylist>().List1; }
+    forms::ListBox& list7() { return forms::the<frmPlaylist>().List7; }
+    void fill(forms::ListBox& list, std::initializer_list<const char*> items)
+    {
+        for (const char* item : items)
+            list.AddItem(item);
+    }
+    // Runs the UI thread's events until pred holds; false after a generous bound.
+    template <typename Pred> static bool pumpUntil(Pred pred) { return QTest::qWaitFor(pred, 30000); }
+
+    forms::testing::ManualClock clock;
+};
