@@ -75,6 +75,15 @@ void frameWindow(const SkinWindow& w, Canvas& c)
     c.bevel(all.adjusted(1, 1, -1, -1), Hilite, Shadow, 1);
 }
 
+// Ventilation slots: short engraved grooves.
+void vents(Canvas& c, const QRect& r)
+{
+    for (int y = r.top(); y + 1 <= r.bottom(); y += 4) {
+        c.hline(r.left(), r.right(), y, Shadow);
+        c.hline(r.left() + 1, r.right() + 1, y + 1, Canvas::mix(BodyTop, Hilite, 1, 3));
+    }
+}
+
 QRect grow(const QRect& r, int by)
 {
     return r.adjusted(-by, -by, by, by);
@@ -95,31 +104,41 @@ void paintPlayer(const SkinWindow& w, Canvas& c)
     const QRect buttons = unionOf(w, {"ShadeMode", "Minimize", "imgClose"});
     const QRect band(2, 2, c.width() - 4, 14);
     titleBand(c, band);
-    drawEngraved(c, FontSize::Small, "SONAVEL MP3", 8, 6, LabelDim, Shadow);
-    const int stripesFrom = 8 + textWidth(FontSize::Small, "SONAVEL MP3") + 6;
+    const char* caption = "SONAVEL MP3 PLAYER";
+    drawEngraved(c, FontSize::Small, caption, 8, 6, LabelDim, Shadow);
+    const int stripesFrom = 8 + textWidth(FontSize::Small, caption) + 6;
     pinstripes(c, QRect(stripesFrom, 6, buttons.left() - 6 - stripesFrom, 5));
     tray(c, grow(buttons, 1));
+    tray(c, grow(placeOf(w, "Tools"), 1));
+    const QRect browser = unionOf(w, {"Drive1", "Dir1", "File1"});
+    vents(c, QRect(7, browser.top() + 4, browser.left() - 13, browser.height() - 8));
 
     // Browser, time display, title and stream figures
     well(c, unionOf(w, {"Drive1", "Dir1", "File1"}));
     const QRect time = placeOf(w, "Picture1");
     well(c, time);
     well(c, placeOf(w, "Text1"));
-    well(c, unionOf(w, {"Label9", "Label11", "Label12", "Label13"}).adjusted(-2, -1, 1, 1));
+    // The stream figures stand under the title, aligned with it
+    const QRect figures = unionOf(w, {"Label9", "Label11", "Label12", "Label13"});
+    const QRect title = placeOf(w, "Text1");
+    well(c, QRect(QPoint(title.left(), figures.top()), figures.bottomRight() + QPoint(1, 1)));
 
     // Logo beside the time display
-    const QRect text1 = placeOf(w, "Text1");
     const int logoLeft = time.right() + 10;
     const int logoWidth = textWidth(FontSize::Large, "SONAVEL") + 4;
-    const int logoRight = text1.right() - 4;
+    const int logoRight = title.right() - 4;
     logo(c, logoLeft + (logoRight - logoLeft - logoWidth) / 2, time.top() + 9);
     const char* tag = "DIGITAL AUDIO";
     drawText(c, FontSize::Small, tag, logoLeft + (logoRight - logoLeft - textWidth(FontSize::Small, tag)) / 2,
              time.top() + 21, LabelDim);
 
     // Volume
-    tray(c, grow(unionOf(w, {"imgVolumeDown", "imgVolumeUp"}), 1));
+    const QRect volume = unionOf(w, {"imgVolumeDown", "imgVolumeUp"});
+    tray(c, grow(volume, 1));
     well(c, placeOf(w, "Label14"));
+    drawEngraved(c, FontSize::Small, "VOLUME",
+                 volume.left() + (volume.width() - textWidth(FontSize::Small, "VOLUME")) / 2,
+                 volume.bottom() + 5, LabelDim, Shadow);
 
     // Transport row: one tray for the playback buttons, one for the rest
     tray(c, grow(unionOf(w, {"imgplay", "imgpause", "imgstop", "imgseek2", "imgSeek1", "imgLoad"}), 1));

@@ -32,11 +32,11 @@ inline const Pattern Shade = {"#####", "#####", "#...#", "#####"};
 inline const Pattern Menu = {"#####", ".###.", "..#.."};
 
 // The compact strip, 6 pixels high, each exactly its bitmap's size.
-inline const Pattern StripPlay = {".#.....", ".###...", ".#####.", ".#####.", ".###...", ".#....."};
+inline const Pattern StripPlay = {"##.....", "####...", "######.", "######.", "####...", "##....."};
 inline const Pattern StripPause = {"#..#", "#..#", "#..#", "#..#", "#..#", "#..#"};
 inline const Pattern StripStop = {"######", "######", "######", "######", "######", "######"};
-inline const Pattern StripPrevious = {"#..#..#", "#.##.##", "#######", "#######", "#.##.##", "#..#..#"};
-inline const Pattern StripNext = {"#..#..#", "##.##.#", "#######", "#######", "##.##.#", "#..#..#"};
+inline const Pattern StripPrevious = {"#....##", "#..####", "#.#####", "#.#####", "#..####", "#....##"};
+inline const Pattern StripNext = {"##....#", "####..#", "#####.#", "#####.#", "####..#", "##....#"};
 inline const Pattern StripEject = {"...##...", "..####..", ".######.", "########", "........", "########"};
 inline const Pattern StripBox = {"########", "########", "#......#", "#......#", "#......#", "########"};
 inline const Pattern StripCross = {"##....##", ".##..##.", "..####..", "..####..", ".##..##.", "##....##"};
