@@ -4,13 +4,17 @@
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
+#include <vector>
 
 class StoreTest : public ::testing::Test
 {
@@ -58,3 +62,33 @@ class StoreTest : public ::testing::Test
     QTemporaryDir dir_;
     std::optional<std::string> saved_;
 };
+
+// Runs body(0) .. body(count - 1) each in a child process, all released at the same moment;
+// succeeds when every body returns true.
+inline ::testing::AssertionResult runAtOnce(int count, const std::function<bool(int)>& body)
+{
+    int gate[2];
+    if (pipe(gate) != 0) return ::testing::AssertionFailure() << "no pipe";
+    std::vector<pid_t> children;
+    for (int i = 0; i < count; ++i) {
+        const pid_t child = fork();
+        if (child == 0) {
+            close(gate[1]);
+            char go = 0;
+            _exit(read(gate[0], &go, 1) == 1 && body(i) ? 0 : 1);
+        }
+        if (child > 0) children.push_back(child);
+    }
+    close(gate[0]);
+    // One write releases every child.
+    const std::string go(children.size(), 'g');
+    const bool released = write(gate[1], go.data(), go.size()) == static_cast<ssize_t>(go.size());
+    close(gate[1]);
+    int failed = static_cast<int>(count - children.size()) + !released;
+    for (pid_t child : children) {
+        int status = 0;
+        failed += waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0;
+    }
+    if (failed) return ::testing::AssertionFailure() << failed << " of " << count << " processes failed";
+    return ::testing::AssertionSuccess();
+}

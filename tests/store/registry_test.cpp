@@ -3,8 +3,6 @@
 #include "platform/store/Registry.h"
 
 #include <sqlite3.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <array>
 #include <vector>
@@ -264,38 +262,19 @@ TEST_F(StoreTest, TwoProcessesWritingAtOnceKeepBothTheirValues)
 {
     constexpr int Writes = 20;
     ASSERT_EQ(RegCreateKey(HKEY_CURRENT_USER, "Shared", nullptr), ERROR_SUCCESS);
-    int gate[2];
-    ASSERT_EQ(pipe(gate), 0);
-    std::array<pid_t, 2> children{};
-    for (int p = 0; p < 2; ++p) {
-        children[p] = fork();
-        ASSERT_GE(children[p], 0);
-        if (children[p] == 0) {
-            close(gate[1]);
-            char go = 0;
-            if (read(gate[0], &go, 1) != 1) _exit(3);
-            int failures = 0;
-            for (int i = 0; i < Writes; ++i) {
-                const std::string name = std::string(1, char('A' + p)) + std::to_string(i);
-                std::vector<std::uint8_t> data{std::uint8_t(i), std::uint8_t(p), 0, 0};
-                HKEY key = 0;
-                failures += RegOpenKeyEx(HKEY_CURRENT_USER, "Shared", 0, KEY_WRITE, &key) != ERROR_SUCCESS;
-                failures += set(key, name.c_str(), REG_DWORD, data) != ERROR_SUCCESS;
-                failures += set(HKEY_LOCAL_MACHINE, name.c_str(), REG_DWORD, data) != ERROR_SUCCESS;
-                RegCloseKey(key);
-            }
-            _exit(failures == 0 ? 0 : 1);
+    EXPECT_TRUE(runAtOnce(2, [&](int p) {
+        int failures = 0;
+        for (int i = 0; i < Writes; ++i) {
+            const std::string name = std::string(1, char('A' + p)) + std::to_string(i);
+            std::vector<std::uint8_t> data{std::uint8_t(i), std::uint8_t(p), 0, 0};
+            HKEY key = 0;
+            failures += RegOpenKeyEx(HKEY_CURRENT_USER, "Shared", 0, KEY_WRITE, &key) != ERROR_SUCCESS;
+            failures += set(key, name.c_str(), REG_DWORD, data) != ERROR_SUCCESS;
+            failures += set(HKEY_LOCAL_MACHINE, name.c_str(), REG_DWORD, data) != ERROR_SUCCESS;
+            RegCloseKey(key);
         }
-    }
-    close(gate[0]);
-    // One write releases both children at once.
-    ASSERT_EQ(write(gate[1], "gg", 2), 2);
-    close(gate[1]);
-    for (pid_t child : children) {
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    }
+        return failures == 0;
+    }));
     HKEY shared = openKey(HKEY_CURRENT_USER, "Shared", KEY_READ);
     for (int p = 0; p < 2; ++p)
         for (int i = 0; i < Writes; ++i) {
