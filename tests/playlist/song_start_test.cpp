@@ -88,6 +88,23 @@ TEST_F(SongStart, CompactPlayButtonOnAnyMouseButton)
     EXPECT_TRUE(player().Picture11.Visible());
 }
 
+TEST_F(SongStart, ButtonsAreWiredToTheirHandlers)
+{
+    player().Show();
+    shade().Show();
+    SongFile = "/m/a.mp3";
+    forms::testing::click(player().imgplay);
+    EXPECT_EQ(TitleText, blanks(25) + "a.mp3" + blanks(12));
+    EXPECT_FALSE(player().imgplay.Visible());
+
+    TitleText.clear();
+    shade().PlayS.setVisible(true);
+    forms::testing::press(shade().PlayS, 2);
+    forms::testing::release(shade().PlayS, 2); // the right button too
+    EXPECT_EQ(TitleText, blanks(25) + "a.mp3" + blanks(12));
+    EXPECT_FALSE(shade().PlayS.Visible());
+}
+
 TEST_F(SongStart, TimerTakesTheNextEntryOfThePlainList)
 {
     fill(list1(), {"/m/a.mp3", "/m/b.mp3", "/m/"});
