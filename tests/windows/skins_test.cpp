@@ -82,7 +82,7 @@ TEST(Skins, EveryPictureOfEveryLayoutIsEmbeddedAtItsSize)
             const QImage image = resource(row.Picture);
             ASSERT_FALSE(image.isNull()) << row.Picture;
             EXPECT_EQ(image.size(), QSize(skins::px(row.Width), skins::px(row.Height))) << row.Picture;
-            EXPECT_EQ(image.depth() == 24 || !image.hasAlphaChannel(), true) << row.Picture;
+            EXPECT_FALSE(image.hasAlphaChannel()) << row.Picture;
             ++checked;
         }
     EXPECT_GT(checked, 50);
