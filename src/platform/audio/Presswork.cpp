@@ -1,32 +1,218 @@
 #include "platform/audio/Presswork.h"
 
+#include "platform/audio/JobEvents.h"
+#include "platform/audio/TempOutput.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <cstdio>
+#include <lame/lame.h>
+#include <sndfile.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
 namespace platform
 {
 
-class Presswork::Impl
+using namespace platform::audio;
+
+namespace
 {
+
+constexpr int32_t DefaultBitRate = 128000;
+constexpr sf_count_t ChunkFrames = 8192;
+
+// The MPEG rate nearest to what was asked for.
+int nearestMpegRate(int32_t hz)
+{
+    static constexpr int rates[] = {8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000};
+    return *std::min_element(std::begin(rates), std::end(rates),
+                             [hz](int a, int b) { return std::abs(a - hz) < std::abs(b - hz); });
+}
+
+struct Job {
+    std::string input, output;
+    int32_t sampleRate = 0, bitRate = DefaultBitRate;
 };
 
-Presswork::Presswork() : d(std::make_unique<Impl>()) {}
-Presswork::~Presswork() = default;
-int16_t Presswork::OpenSong(const std::string&, const std::string&)
+struct LameHandle {
+    lame_t gf = lame_init();
+    ~LameHandle()
+    {
+        if (gf) lame_close(gf);
+    }
+};
+
+struct SoundFile {
+    SNDFILE* f = nullptr;
+    ~SoundFile()
+    {
+        if (f) sf_close(f);
+    }
+};
+
+struct File {
+    FILE* f = nullptr;
+    ~File()
+    {
+        if (f) std::fclose(f);
+    }
+};
+
+} // namespace
+
+class Presswork::Impl
 {
+  public:
+    explicit Impl(Presswork& owner) : events(owner.onActFrame, owner.onThreadEnded) {}
+    ~Impl() { cancel(); }
+
+    void cancel();
+    void run(Job job, uint32_t serial) noexcept;
+    void encode(const Job& job, uint32_t serial);
+
+    JobEvents events;
+    int32_t sampleRate = 0; // 0: the encoder chooses for the bit rate
+    int32_t bitRate = DefaultBitRate;
+    Job opened;
+    bool jobOpened = false;
+    std::thread worker;
+    std::atomic<bool> cancelled{false};
+    std::atomic<int32_t> frameCount{0};
+};
+
+void Presswork::Impl::cancel()
+{
+    events.nextSerial();
+    cancelled = true;
+    if (worker.joinable()) worker.join();
+    cancelled = false;
+}
+
+void Presswork::Impl::run(Job job, uint32_t serial) noexcept
+{
+    try {
+        encode(job, serial);
+    } catch (...) {
+        // The job ends like a failed one; the thread never dies with an exception.
+    }
+    events.postThreadEnded(serial);
+}
+
+void Presswork::Impl::encode(const Job& job, uint32_t serial)
+{
+    SF_INFO info{};
+    SoundFile in;
+    in.f = job.input.empty() ? nullptr : sf_open(job.input.c_str(), SFM_READ, &info);
+    if (!in.f || info.channels < 1 || info.samplerate <= 0 || info.frames <= 0) return;
+    const int channels = std::min(info.channels, 2); // beyond two, the first two are kept
+
+    LameHandle lame;
+    lame_t gf = lame.gf;
+    if (!gf) return;
+    lame_set_num_channels(gf, channels);
+    lame_set_mode(gf, channels == 1 ? MONO : JOINT_STEREO);
+    lame_set_in_samplerate(gf, info.samplerate);
+    if (job.sampleRate > 0) lame_set_out_samplerate(gf, nearestMpegRate(job.sampleRate));
+    lame_set_VBR(gf, vbr_off);
+    // LAME takes an unsupported bit rate as the nearest one it supports; 0 is its default.
+    lame_set_brate(gf, std::clamp(int(std::lround(job.bitRate / 1000.0)), 0, 640));
+    lame_set_num_samples(gf, info.frames > 0xFFFFFFFF ? 0xFFFFFFFF : (unsigned long)info.frames);
+    lame_set_bWriteVbrTag(gf, 1);
+    if (lame_init_params(gf) < 0) return;
+    frameCount = lame_get_totalframes(gf);
+
+    TempOutput temp;
+    File out;
+    const int fd = temp.create(job.output);
+    if (fd < 0) return;
+    out.f = fdopen(fd, "wb");
+    if (!out.f) {
+        ::close(fd);
+        return;
+    }
+
+    std::vector<float> pcm(size_t(ChunkFrames * info.channels)), left(ChunkFrames), right(ChunkFrames);
+    // LAME's bound for a buffer of n samples: 1.25 n + 7200 bytes.
+    std::vector<unsigned char> mp3(size_t(1.25 * ChunkFrames) + 7200);
+    int32_t reported = 0;
+    const auto report = [&] {
+        const int32_t done = lame_get_frameNum(gf);
+        events.postActFrames(serial, reported, done); // one event per frame, also after a jump
+        reported = std::max(reported, done);
+    };
+    const auto put = [&](int bytes) {
+        return bytes >= 0 && std::fwrite(mp3.data(), 1, size_t(bytes), out.f) == size_t(bytes);
+    };
+
+    for (;;) {
+        if (cancelled) return;
+        const sf_count_t n = sf_readf_float(in.f, pcm.data(), ChunkFrames);
+        if (n <= 0) break;
+        for (sf_count_t i = 0; i < n; ++i) {
+            left[size_t(i)] = pcm[size_t(i * info.channels)];
+            if (channels == 2) right[size_t(i)] = pcm[size_t(i * info.channels + 1)];
+        }
+        // Mono goes through the non-interleaved call with no right channel.
+        if (!put(lame_encode_buffer_ieee_float(gf, left.data(), channels == 2 ? right.data() : nullptr,
+                                               int(n), mp3.data(), int(mp3.size()))))
+            return;
+        report();
+    }
+    if (!put(lame_encode_flush(gf, mp3.data(), int(mp3.size())))) return;
+    report();
+    // The LAME tag frame goes over the first frame, so players know the exact length.
+    const long firstFrame = long(lame_get_id3v2_tag(gf, nullptr, 0)); // after any ID3v2 tag
+    const size_t tag = lame_get_lametag_frame(gf, mp3.data(), mp3.size());
+    if (tag > 0 && tag <= mp3.size()) {
+        if (std::fseek(out.f, firstFrame, SEEK_SET) != 0 || !put(int(tag))) return;
+    }
+    const bool written = std::fflush(out.f) == 0 && !std::ferror(out.f);
+    const bool closed = std::fclose(std::exchange(out.f, nullptr)) == 0;
+    if (written && closed && !cancelled) temp.commit();
+}
+
+Presswork::Presswork() : d(std::make_unique<Impl>(*this)) {}
+Presswork::~Presswork() = default;
+
+int16_t Presswork::OpenSong(const std::string& input, const std::string& output)
+{
+    d->cancel();
+    d->opened = Job{input, output, d->sampleRate, d->bitRate};
+    d->jobOpened = true;
+    d->frameCount = 0;
     return 0;
 }
-void Presswork::EncodeSong() {}
+
+void Presswork::EncodeSong()
+{
+    if (!d->jobOpened) return;
+    if (d->worker.joinable()) d->worker.join(); // a finished job
+    d->jobOpened = false;
+    d->worker = std::thread(&Impl::run, d.get(), std::move(d->opened), d->events.currentSerial());
+}
+
 int32_t Presswork::SampleRate() const
 {
-    return 0;
+    return d->sampleRate;
 }
-void Presswork::setSampleRate(int32_t) {}
+void Presswork::setSampleRate(int32_t hz)
+{
+    d->sampleRate = std::max(hz, 0);
+}
 int32_t Presswork::BitRate() const
 {
-    return 0;
+    return d->bitRate;
 }
-void Presswork::setBitRate(int32_t) {}
+void Presswork::setBitRate(int32_t bitsPerSecond)
+{
+    d->bitRate = bitsPerSecond;
+}
 int32_t Presswork::FrameCount() const
 {
-    return 0;
+    return d->frameCount;
 }
 
 } // namespace platform
