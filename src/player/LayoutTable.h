@@ -4,8 +4,7 @@
 
 #include "platform/forms/Types.h"
 
-#include <array>
-#include <cstddef>
+#include <span>
 #include <string_view>
 #include <utility>
 
@@ -16,8 +15,7 @@ namespace layout
 using Nesting = std::pair<std::string_view, std::string_view>;
 
 // The row named `name`; a name missing from the table does not compile.
-template <std::size_t N>
-consteval const forms::Layout& rowIn(const std::array<forms::Layout, N>& rows, std::string_view name)
+consteval const forms::Layout& rowIn(std::span<const forms::Layout> rows, std::string_view name)
 {
     for (const forms::Layout& r : rows)
         if (r.Name == name) return r;
@@ -25,8 +23,7 @@ consteval const forms::Layout& rowIn(const std::array<forms::Layout, N>& rows, s
 }
 
 // The same at run time: nullptr when there is no such row.
-template <std::size_t N>
-constexpr const forms::Layout* findIn(const std::array<forms::Layout, N>& rows, std::string_view name)
+constexpr const forms::Layout* findIn(std::span<const forms::Layout> rows, std::string_view name)
 {
     for (const forms::Layout& r : rows)
         if (r.Name == name) return &r;
@@ -34,8 +31,7 @@ constexpr const forms::Layout* findIn(const std::array<forms::Layout, N>& rows, 
 }
 
 // The picture box that holds a control; empty for a control placed on the window itself.
-template <std::size_t N>
-constexpr std::string_view parentIn(const std::array<Nesting, N>& nesting, std::string_view name)
+constexpr std::string_view parentIn(std::span<const Nesting> nesting, std::string_view name)
 {
     for (const auto& [child, parent] : nesting)
         if (child == name) return parent;
