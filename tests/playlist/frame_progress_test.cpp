@@ -34,6 +34,11 @@ const Captions captionCases[] = {
     {"a file that cannot be played", 0, 0, 0, "0", "0", "0", "0"},
 };
 
+void PrintTo(const Captions& c, std::ostream* os)
+{
+    *os << c.what;
+}
+
 class CaptionTest : public ::testing::TestWithParam<Captions>
 {
 };

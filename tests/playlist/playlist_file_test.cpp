@@ -56,6 +56,11 @@ const ParseCase parseCases[] = {
     {"pls comment lines are no entries", "/p/l.pls", "#File1=/a\n", {}},
 };
 
+void PrintTo(const ParseCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class ParseTest : public ::testing::TestWithParam<ParseCase>
 {
 };
