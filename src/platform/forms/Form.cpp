@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -205,7 +206,7 @@ void Form::setVisible(bool visible)
         w->showMinimized();
     else
         w->show();
-    w->raise();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) w->raise();
 }
 
 int Form::WindowState() const
@@ -257,6 +258,12 @@ Form* findInstance(std::type_index type)
 
 void registerInstance(std::type_index type, std::unique_ptr<Form> form)
 {
+    // Windows hold widgets, which must go before the application object does.
+    static const bool cleanupAtExit = [] {
+        qAddPostRoutine([] { unloadAll(); });
+        return true;
+    }();
+    (void)cleanupAtExit;
     registry().loaded[type] = std::move(form);
 }
 

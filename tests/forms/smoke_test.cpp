@@ -1,4 +1,0 @@
-#include <QApplication>
-#include <gtest/gtest.h>
-
-TEST(Smoke, ApplicationExists) { EXPECT_NE(QApplication::instance(), nullptr); }
