@@ -110,16 +110,4 @@ std::map<std::string_view, QWidget*> widgetsByName(const forms::Form& form,
     return found;
 }
 
-QRect rectInWindow(const forms::Control& control)
-{
-    QWidget* w = control.widget();
-    return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size());
-}
-
-QWidget* widgetAtCentreOf(const forms::Control& control)
-{
-    QWidget* window = control.widget()->window();
-    return window->childAt(rectInWindow(control).center());
-}
-
 } // namespace windows_test

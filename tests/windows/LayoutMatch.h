@@ -27,10 +27,4 @@ std::map<std::string_view, QWidget*> widgetsByName(const forms::Form& form,
                                                    std::span<const forms::Layout> rows,
                                                    std::span<const layout::Nesting> parents);
 
-// The control's rectangle in the window, in pixels.
-QRect rectInWindow(const forms::Control& control);
-
-// The topmost control widget at the centre of `control`'s place in the window.
-QWidget* widgetAtCentreOf(const forms::Control& control);
-
 } // namespace windows_test

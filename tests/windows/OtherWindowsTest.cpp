@@ -13,8 +13,6 @@
 #include <string>
 #include <vector>
 
-using windows_test::widgetAtCentreOf;
-
 TEST(PlaylistWindow, ListsShareOnePlaceWithTheShuffledOneHidden)
 {
     frmPlaylist w;
@@ -46,16 +44,6 @@ TEST(CompactWindow, StripWithoutIconOrTooltips)
     }
     EXPECT_EQ(w.PlayS.Left(), 870);
     EXPECT_EQ(w.time4.Left(), 560);
-}
-
-// Both pause images are visible at first; the normal one lies above and takes the press.
-TEST(CompactWindow, NormalPauseLiesAboveThePausedLook)
-{
-    Shade w;
-    w.Show();
-    EXPECT_EQ(widgetAtCentreOf(w.PauseS), w.PauseS.widget());
-    w.PauseS.setVisible(false);
-    EXPECT_EQ(widgetAtCentreOf(w.PauseS), w.PauseS2.widget());
 }
 
 TEST(AboutBox, BorderedWithTheProjectsOwnAddresses)
@@ -131,16 +119,6 @@ TEST(DecoderWindow, StartsWithDecodeDisabledAndSecondLooksHidden)
     EXPECT_EQ(w.imgClose.ToolTipText(), "close");
 }
 
-TEST(DecoderWindow, ButtonLiesAboveItsSecondLook)
-{
-    frmDecoder w;
-    w.Show();
-    w.picMp3b.setVisible(true);
-    EXPECT_EQ(widgetAtCentreOf(w.picMp3), w.picMp3.widget());
-    w.picMp3.setVisible(false);
-    EXPECT_EQ(widgetAtCentreOf(w.picMp3), w.picMp3b.widget());
-}
-
 TEST(EncoderWindow, RateChoicesAndDesignTexts)
 {
     frmEncoder w;
@@ -165,22 +143,4 @@ TEST(EncoderWindow, RateChoicesAndDesignTexts)
     EXPECT_EQ(w.lblComplete.Caption(), "Complete");
     EXPECT_EQ(w.Image2.ToolTipText(), "Minimize");
     EXPECT_EQ(w.Image1.ToolTipText(), "Close");
-}
-
-// The second looks are visible from the start and lie under their buttons.
-TEST(EncoderWindow, ButtonsLieAboveTheirVisibleSecondLooks)
-{
-    frmEncoder w;
-    w.Show();
-    struct Pair {
-        forms::Image& upper;
-        forms::Image& lower;
-    };
-    for (const Pair& p : {Pair{w.wav1, w.wav2}, Pair{w.mp31, w.mp32}, Pair{w.encode1, w.encode2}}) {
-        SCOPED_TRACE(p.upper.Name());
-        EXPECT_TRUE(p.lower.Visible());
-        EXPECT_EQ(widgetAtCentreOf(p.upper), p.upper.widget());
-        p.upper.setVisible(false);
-        EXPECT_EQ(widgetAtCentreOf(p.upper), p.lower.widget());
-    }
 }
