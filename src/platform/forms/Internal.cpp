@@ -1,5 +1,7 @@
 #include "platform/forms/Internal.h"
 
+#include "platform/forms/Dialogs.h"
+
 #include <QPalette>
 #include <QRegularExpression>
 #include <QWidget>
@@ -117,6 +119,8 @@ void runHandler(const std::function<void()>& handler)
     HandlerScope scope;
     try {
         handler();
+    } catch (const DialogCancelled&) {
+        // A cancelled dialog that reports itself as a failure ends its handler quietly.
     } catch (const std::exception& e) {
         std::fprintf(stderr, "sonavel: a handler failed: %s\n", e.what());
     } catch (...) {
