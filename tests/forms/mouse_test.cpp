@@ -3,6 +3,8 @@
 #include "platform/forms/Testing.h"
 
 #include <QListView>
+#include <QTest>
+#include <QWindow>
 #include <sstream>
 
 namespace
@@ -168,6 +170,36 @@ TEST_F(Mouse, UsersPickInAListRunsClickAndDoubleClickRunsDblClick)
     ft::click(w.list, 150, 2900); // below the last entry: no pick
     EXPECT_EQ(log, (std::vector<std::string>{"down 1", "click 1", "down 1", "click 2", "dbl 2", "down 1"}));
     EXPECT_EQ(w.list.ListIndex(), 2);
+}
+
+} // namespace
+
+namespace
+{
+
+// The same routing through Qt's own delivery from the window system, on a shown window.
+TEST_F(Mouse, WindowSystemDeliveryRoutesAlike)
+{
+    Stack s;
+    s.Show();
+    QWindow* window = s.window()->windowHandle();
+    ASSERT_NE(window, nullptr);
+    const QPoint onImages(22, 22), outside(100, 22);
+
+    QTest::mousePress(window, Qt::LeftButton, {}, onImages);
+    QTest::mouseMove(window, outside);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, outside);
+    s.upper.setEnabled(false);
+    QTest::mouseClick(window, Qt::LeftButton, {}, onImages);
+    s.lower.setVisible(false);
+    QTest::mouseClick(window, Qt::RightButton, {}, onImages);
+
+    std::vector<std::string> kinds;
+    for (const std::string& line : s.log)
+        if (line.find(" move ") == std::string::npos)
+            kinds.push_back(line.substr(0, line.find(' ', line.find(' ') + 1)));
+    EXPECT_EQ(kinds, (std::vector<std::string>{"upper down", "upper up", "lower down", "lower up",
+                                               "lower click", "form down", "form up"}));
 }
 
 } // namespace
