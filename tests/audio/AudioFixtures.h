@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QTest>
 #include <cstdint>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -77,6 +79,17 @@ struct Recorder {
         c.onThreadEnded = [this] { ++ended; };
     }
 };
+
+// Starts a job with `start`, pumps events until it ends, and returns what it reported.
+template <typename Component, typename Start> Recorder runToEnd(Component& c, Start start)
+{
+    Recorder r;
+    r.attach(c);
+    start();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return r.ended > 0; }, 30000));
+    QCoreApplication::processEvents();
+    return r;
+}
 
 // first .. end - 1
 std::vector<int32_t> frameRange(int32_t first, int32_t end);

@@ -20,13 +20,10 @@ class PressworkTest : public ::testing::Test
     // Encodes one opened pair to its end and returns what was reported.
     Recorder encode(const std::string& wav, const std::string& mp3)
     {
-        Recorder r;
-        r.attach(pw);
-        pw.OpenSong(wav, mp3);
-        pw.EncodeSong();
-        EXPECT_TRUE(waitFor([&] { return r.ended > 0; }));
-        QCoreApplication::processEvents();
-        return r;
+        return runToEnd(pw, [&] {
+            pw.OpenSong(wav, mp3);
+            pw.EncodeSong();
+        });
     }
 
     // Frames reported one by one, FrameCount frames in all, and the file holds them.

@@ -26,13 +26,10 @@ class TonewheelTest : public ::testing::Test
     // Plays a file to its end and returns what was reported.
     Recorder play(const std::string& input, const std::string& output = "")
     {
-        Recorder r;
-        r.attach(tw);
-        tw.OpenSong(input, output);
-        tw.PlaySong();
-        EXPECT_TRUE(waitFor([&] { return r.ended > 0; }));
-        QCoreApplication::processEvents();
-        return r;
+        return runToEnd(tw, [&] {
+            tw.OpenSong(input, output);
+            tw.PlaySong();
+        });
     }
 
     TempDir dir;

@@ -77,14 +77,9 @@ bool nullOutputChosen()
 
 } // namespace
 
-std::unique_ptr<SoundOutput> openSilentOutput(long rate, int channels, bool paced)
-{
-    return std::make_unique<SilentOutput>(rate, channels, paced);
-}
-
 std::unique_ptr<SoundOutput> openSoundOutput(long rate, int channels)
 {
-    if (nullOutputChosen()) return openSilentOutput(rate, channels, false);
+    if (nullOutputChosen()) return std::make_unique<SilentOutput>(rate, channels, false);
     if (out123_handle* ao = out123_new()) {
         out123_param2(ao, OUT123_FLAGS, OUT123_QUIET, 0, nullptr);
         out123_param2(ao, OUT123_DEVICEBUFFER, 0, DeviceBufferSeconds, nullptr);
@@ -95,9 +90,14 @@ std::unique_ptr<SoundOutput> openSoundOutput(long rate, int channels)
             return std::make_unique<DeviceOutput>(ao);
         out123_del(ao);
     }
+    return openFallbackOutput(rate, channels);
+}
+
+std::unique_ptr<SoundOutput> openFallbackOutput(long rate, int channels)
+{
     static std::once_flag told;
     std::call_once(told, [] { std::fputs("sonavel: no sound device; playing silently\n", stderr); });
-    return openSilentOutput(rate, channels, true);
+    return std::make_unique<SilentOutput>(rate, channels, true);
 }
 
 } // namespace platform::audio

@@ -24,6 +24,7 @@ class SoundOutput
 // The device, else a silent output at real-time pace (said once on standard error);
 // SONAVEL_AUDIO_OUTPUT=null selects a silent output that does not pace.
 std::unique_ptr<SoundOutput> openSoundOutput(long rate, int channels);
-std::unique_ptr<SoundOutput> openSilentOutput(long rate, int channels, bool paced);
+// A silent output at real-time pace, for when the device cannot be had or goes away.
+std::unique_ptr<SoundOutput> openFallbackOutput(long rate, int channels);
 
 } // namespace platform::audio

@@ -179,7 +179,7 @@ void Tonewheel::Impl::decode(mpg123_handle* mh, const std::string& out, uint32_t
         if (toDevice) {
             if (count && !sound->play(samples, count)) {
                 // The device went away: go on silently, at the music's pace.
-                sound = openSilentOutput(rate, channels, true);
+                sound = openFallbackOutput(rate, channels);
             }
         } else if (!wav.write(samples, count)) {
             return;
