@@ -55,7 +55,7 @@ bool report(Key key, int mouseMessage)
     return true;
 }
 
-void apply(Icon& icon, const NotifyIconData& data, Key key)
+void apply(Icon& icon, const NotifyIconData& data)
 {
     if (data.uFlags & NIF_ICON) icon.data.hIcon = data.hIcon;
     if (data.uFlags & NIF_TIP) std::memcpy(icon.data.szTip, data.szTip, sizeof data.szTip);
@@ -67,7 +67,6 @@ void apply(Icon& icon, const NotifyIconData& data, Key key)
         icon.shown->setIcon(image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image)));
     }
     if (data.uFlags & NIF_TIP) icon.shown->setToolTip(tipOf(icon.data));
-    (void)key;
 }
 
 } // namespace
@@ -106,13 +105,13 @@ bool Shell_NotifyIcon(int message, const NotifyIconData& data)
                                  }
                              });
         }
-        apply(icon, data, key);
+        apply(icon, data);
         if (icon.shown) icon.shown->show();
         return true;
     }
     case NIM_MODIFY:
         if (it == table.end()) return false;
-        apply(it->second, data, key);
+        apply(it->second, data);
         return true;
     case NIM_DELETE:
         if (it == table.end()) return false;

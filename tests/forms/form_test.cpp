@@ -142,19 +142,32 @@ TEST_F(Windows, ClosingABorderedWindowUnloadsIt)
 TEST_F(Windows, DragFollowsThePointerWhereTheWindowSystemWillNot)
 {
     struct Strip : forms::Form {
-        Strip() : Form({.Caption = "Strip", .Width = 3000, .Height = 600}) {}
+        Strip() : Form({.Caption = "Strip", .Width = 3000, .Height = 600})
+        {
+            grip.onMouseDown = [this](int, int, float, float) { DragWindow(); };
+        }
+        forms::PictureBox grip{*this, {.Name = "grip", .Left = 1500, .Top = 0, .Width = 1500, .Height = 600}};
+        int ups = 0;
         void Form_MouseDown(int, int, float, float) override { DragWindow(); }
+        void Form_MouseUp(int, int, float, float) override { ++ups; }
     };
     ft::ScriptedUi ui;
-    Strip& s = forms::the<Strip>();
-    s.setLeft(1500);
-    s.setTop(1500);
-    ft::press(s, 1, 150, 150);
-    ft::move(s, 1, 450, 300);
-    ft::release(s, 1, 450, 300);
-    EXPECT_EQ(ui.script().dragRequests, 1);
-    EXPECT_EQ(s.Left(), 1800);
-    EXPECT_EQ(s.Top(), 1650);
+    for (const bool onControl : {false, true}) {
+        Strip& s = forms::the<Strip>();
+        s.setLeft(1500);
+        s.setTop(1500);
+        const float x = onControl ? 1650 : 150;
+        ft::press(s, 1, x, 150);
+        ft::move(s, 1, x + 300, 300);
+        ft::release(s, 1, x + 300, 300);
+        EXPECT_EQ(s.Left(), 1800) << (onControl ? "pressed on a control" : "pressed on the background");
+        EXPECT_EQ(s.Top(), 1650);
+        EXPECT_EQ(s.ups, 0) << "the drag takes the release";
+        ft::move(s, 0, 0, 0);
+        EXPECT_EQ(s.Left(), 1800) << "the drag ends with the release";
+        forms::Unload<Strip>();
+    }
+    EXPECT_EQ(ui.script().dragRequests, 2);
 }
 
 } // namespace

@@ -33,7 +33,7 @@ Label::Label(Container& parent, const Layout& layout) : Control(parent, layout),
 {
     auto* w = new QLabel;
     w->setTextFormat(Qt::PlainText);
-    w->setWordWrap(true);  // a caption wider than its label breaks between words
+    w->setWordWrap(true); // a caption wider than its label breaks between words
     w->setAlignment(alignmentOf(layout.Alignment));
     w->setFont(detail::toQFont(layout.Font, w->font()));
     w->setText(detail::qs(caption_));

@@ -38,6 +38,54 @@ Registry& registry()
 
 } // namespace
 
+// Moves a window with the pointer while the button that pressed is held, wherever the
+// events are headed (a control may hold the press); it watches every press to know where
+// the pointer went down.
+class DragFollower : public QObject
+{
+  public:
+    static DragFollower* instance()
+    {
+        static QPointer<DragFollower> follower;
+        if (!follower && QCoreApplication::instance()) {
+            follower = new DragFollower(QCoreApplication::instance());
+            QCoreApplication::instance()->installEventFilter(follower);
+        }
+        return follower;
+    }
+
+    void follow(QWidget* window)
+    {
+        window_ = window;
+        offset_ = lastPress_ - window->pos();
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            lastPress_ = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+            return false;
+        case QEvent::MouseMove:
+            if (!window_) return false;
+            window_->move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - offset_);
+            return true;
+        case QEvent::MouseButtonRelease:
+            if (!window_) return false;
+            window_ = nullptr;
+            return true;
+        default:
+            return false;
+        }
+    }
+
+  private:
+    using QObject::QObject;
+    QPoint lastPress_, offset_;
+    QPointer<QWidget> window_;
+};
+
 // The window of a form: paints the skin, takes the presses that hit no control.
 class FormWindow : public QWidget
 {
@@ -57,15 +105,6 @@ class FormWindow : public QWidget
     Form* form_;
     Picture background_;
     bool bordered_;
-    bool dragging_ = false;
-    QPoint dragOffset_;
-    QPoint lastPressGlobal_;
-
-    void startFollowMove()
-    {
-        dragging_ = true;
-        dragOffset_ = lastPressGlobal_ - pos();
-    }
 
   protected:
     void paintEvent(QPaintEvent*) override
@@ -77,7 +116,6 @@ class FormWindow : public QWidget
 
     void mousePressEvent(QMouseEvent* e) override
     {
-        lastPressGlobal_ = e->globalPosition().toPoint();
         const int b = detail::buttonOf(e->button()), s = detail::shiftOf(e->modifiers().toInt());
         const float x = detail::toTwips(e->position().x()), y = detail::toTwips(e->position().y());
         detail::runHandler([&] { form_->Form_MouseDown(b, s, x, y); });
@@ -87,10 +125,6 @@ class FormWindow : public QWidget
 
     void mouseMoveEvent(QMouseEvent* e) override
     {
-        if (dragging_ && (e->buttons() & Qt::LeftButton)) {
-            move(e->globalPosition().toPoint() - dragOffset_);
-            return;
-        }
         const int b = detail::buttonsOf(e->buttons().toInt()), s = detail::shiftOf(e->modifiers().toInt());
         const float x = detail::toTwips(e->position().x()), y = detail::toTwips(e->position().y());
         detail::runHandler([&] { form_->Form_MouseMove(b, s, x, y); });
@@ -98,10 +132,6 @@ class FormWindow : public QWidget
 
     void mouseReleaseEvent(QMouseEvent* e) override
     {
-        if (dragging_) {
-            dragging_ = false;
-            return;
-        }
         const int b = detail::buttonOf(e->button()), s = detail::shiftOf(e->modifiers().toInt());
         const float x = detail::toTwips(e->position().x()), y = detail::toTwips(e->position().y());
         detail::runHandler([&] { form_->Form_MouseUp(b, s, x, y); });
@@ -129,6 +159,7 @@ struct Form::Impl {
 
 Form::Form(const FormLayout& layout) : impl_(std::make_unique<Impl>()), caption_(layout.Caption)
 {
+    DragFollower::instance();
     impl_->window = std::make_unique<FormWindow>(this, layout);
     impl_->width = layout.Width;
     impl_->height = layout.Height;
@@ -235,15 +266,12 @@ const forms::Picture& Form::Icon() const
 
 void Form::DragWindow()
 {
-    FormWindow* w = impl_->window.get();
-    if (testing::Script* script = detail::activeScript()) {
-        ++script->dragRequests;
-        w->startFollowMove();
+    QWidget* w = impl_->window.get();
+    if (testing::Script* script = detail::activeScript())
+        ++script->dragRequests; // the window system is never asked under test
+    else if (QWindow* handle = w->windowHandle(); handle && handle->startSystemMove())
         return;
-    }
-    QWindow* handle = w->windowHandle();
-    if (handle && handle->startSystemMove()) return;
-    w->startFollowMove();
+    if (DragFollower* follower = DragFollower::instance()) follower->follow(w);
 }
 
 namespace detail
