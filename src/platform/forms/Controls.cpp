@@ -68,6 +68,8 @@ TextBox::TextBox(Container& parent, const Layout& layout) : Control(parent, layo
 {
     auto* w = new QLineEdit;
     w->setFrame(false);
+    // Value-holding boxes lie outside the window: they must not take the keyboard on their own.
+    w->setFocusPolicy(Qt::ClickFocus);
     w->setAlignment(alignmentOf(layout.Alignment) & Qt::AlignHorizontal_Mask);
     w->setFont(detail::toQFont(layout.Font, w->font()));
     w->setText(detail::qs(text_));
@@ -197,6 +199,7 @@ ComboBox::ComboBox(Container& parent, const Layout& layout) : Control(parent, la
 {
     auto* w = new QComboBox;
     w->setEditable(true);
+    w->setFocusPolicy(Qt::ClickFocus);
     w->setInsertPolicy(QComboBox::NoInsert);
     w->setFont(detail::toQFont(layout.Font, w->font()));
     w->setEditText(detail::qs(text_));
