@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <cstdio>
 
 namespace
 {
@@ -108,6 +109,23 @@ TEST_F(Dialogs, EndAndUrlsAreRecordedUnderTest)
     forms::OpenUrl("https://example.org/");
     EXPECT_EQ(ui.script().endRequests, 2);
     EXPECT_EQ(ui.script().urlsOpened, (std::vector<std::string>{"https://example.org/"}));
+}
+
+TEST_F(Dialogs, EndEndsTheProcessAtOnceWithoutUnloadHandlers)
+{
+    struct Last : forms::Form {
+        Last() : Form({.Caption = "Last", .Width = 1500, .Height = 1500}) {}
+        void Form_Unload(int&) override { std::fputs("unload ran", stderr); }
+        void Form_Terminate() override { std::fputs("terminate ran", stderr); }
+    };
+    GTEST_FLAG_SET(death_test_style, "fast");  // the child runs on from this point
+    EXPECT_EXIT(
+        {
+            forms::the<Last>();
+            forms::End();
+            std::fputs("End returned", stderr);
+        },
+        ::testing::ExitedWithCode(0), "^$");
 }
 
 TEST_F(Dialogs, ScreenSizeInTwips)
