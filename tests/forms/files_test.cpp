@@ -3,6 +3,7 @@
 #include "platform/forms/Testing.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -94,6 +95,24 @@ TEST_F(Files, SettingANotReadyDriveFailsAndChangesNothing)
     EXPECT_TRUE(b.Drive1.setDrive(root + "/home"));
     EXPECT_EQ(b.Drive1.Drive(), "/");
     EXPECT_EQ(changes, 2);
+}
+
+TEST_F(Files, UsersPickOfADriveChangesItEvenWhenNotReady)
+{
+    Browser b;
+    std::vector<std::string> seen;
+    // The browser's own recovery: a drive whose folder cannot be shown goes back to the folder's drive.
+    b.Drive1.onChange = [&] {
+        seen.push_back(b.Drive1.Drive());
+        if (!b.Dir1.setPath(forms::CurrentFolderOfDrive(b.Drive1.Drive()))) b.Drive1.setDrive(b.Dir1.Path());
+    };
+    auto* combo = static_cast<QComboBox*>(b.Drive1.widget());
+    const int cdrom = combo->findText(QString::fromStdString(root + "/cdrom"));
+    ASSERT_GE(cdrom, 0);
+    Q_EMIT combo->activated(cdrom);
+    EXPECT_EQ(seen, (std::vector<std::string>{root + "/cdrom", "/"}));
+    EXPECT_EQ(b.Drive1.Drive(), "/");
+    EXPECT_EQ(combo->currentText(), QStringLiteral("/"));
 }
 
 TEST_F(Files, EachDriveRemembersTheFolderLastShownOnItThisRun)
