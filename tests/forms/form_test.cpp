@@ -4,7 +4,9 @@
 #include "platform/forms/Timer.h"
 
 #include <QCoreApplication>
+#include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 namespace
 {
@@ -168,6 +170,33 @@ TEST_F(Windows, DragFollowsThePointerWhereTheWindowSystemWillNot)
         forms::Unload<Strip>();
     }
     EXPECT_EQ(ui.script().dragRequests, 2);
+}
+
+TEST_F(Windows, DragThroughTheWindowSystemsOwnDelivery)
+{
+    struct Strip : forms::Form {
+        Strip() : Form({.Caption = "Strip", .Width = 3000, .Height = 600})
+        {
+            grip.onMouseMove = [this](int, int, float, float) { ++gripMoves; };
+        }
+        forms::Image grip{*this, {.Name = "grip", .Left = 1500, .Top = 0, .Width = 1500, .Height = 600}};
+        int gripMoves = 0;
+        void Form_MouseDown(int, int, float, float) override { DragWindow(); }
+    };
+    ft::ScriptedUi ui;
+    Strip& s = forms::the<Strip>();
+    s.setLeft(1500);
+    s.setTop(1500);
+    s.Show();
+    QWindow* window = s.window()->windowHandle();
+    QTest::mousePress(window, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseMove(window, QPoint(30, 20));
+    // The window moved under the pointer: the same screen point is now at 10, 10 in it.
+    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(s.Left(), 1800);
+    EXPECT_EQ(s.Top(), 1650);
+    QTest::mouseMove(window, QPoint(150, 20)); // a plain move over the grip reaches it again
+    EXPECT_EQ(s.gripMoves, 1);
 }
 
 } // namespace

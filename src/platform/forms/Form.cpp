@@ -60,8 +60,10 @@ class DragFollower : public QObject
         offset_ = lastPress_ - window->pos();
     }
 
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
+        // Only widgets' events: the window-level ones keep Qt's own press bookkeeping right.
+        if (!watched->isWidgetType()) return false;
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
