@@ -118,7 +118,7 @@ TEST_F(Dialogs, EndEndsTheProcessAtOnceWithoutUnloadHandlers)
         void Form_Unload(int&) override { std::fputs("unload ran", stderr); }
         void Form_Terminate() override { std::fputs("terminate ran", stderr); }
     };
-    GTEST_FLAG_SET(death_test_style, "fast");  // the child runs on from this point
+    GTEST_FLAG_SET(death_test_style, "fast"); // the child runs on from this point
     EXPECT_EXIT(
         {
             forms::the<Last>();

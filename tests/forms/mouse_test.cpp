@@ -202,4 +202,15 @@ TEST_F(Mouse, WindowSystemDeliveryRoutesAlike)
                                                "lower click", "form down", "form up"}));
 }
 
+TEST_F(Mouse, WindowSystemDeliveryGivesTheReleaseToAControlThatHidItself)
+{
+    Stack s;
+    s.upper.onMouseDown = [&](int, int, float, float) { s.upper.setVisible(false); };
+    s.upper.onMouseUp = [&](int, int, float, float) { s.upper.setVisible(true); };
+    s.Show();
+    QTest::mouseClick(s.window()->windowHandle(), Qt::LeftButton, {}, QPoint(22, 22));
+    EXPECT_TRUE(s.upper.Visible());
+    EXPECT_EQ(s.log, (std::vector<std::string>{"upper click"}));
+}
+
 } // namespace

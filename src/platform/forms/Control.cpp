@@ -1,6 +1,7 @@
 #include "platform/forms/Control.h"
 
 #include "platform/forms/Internal.h"
+#include "platform/forms/Pointer.h"
 
 #include <QMouseEvent>
 #include <QWidget>
@@ -183,6 +184,7 @@ bool MouseRouter::handle(QWidget* surface, QMouseEvent* event)
         if (!live) return false;
         const bool dbl = event->type() == QEvent::MouseButtonDblClick;
         pressed_ |= event->button();
+        capturePointer(this, surface);
         if (dbl && (c->onDblClick || onDouble)) {
             // The second press of a double click is the DblClick, not another press.
             clickArmed_ = false;

@@ -2,6 +2,7 @@
 
 #include "platform/forms/Internal.h"
 #include "platform/forms/PictureData.h"
+#include "platform/forms/Pointer.h"
 #include "platform/forms/TimerRegistry.h"
 
 #include <QApplication>
@@ -37,56 +38,6 @@ Registry& registry()
 }
 
 } // namespace
-
-// Moves a window with the pointer while the button that pressed is held, wherever the
-// events are headed (a control may hold the press); it watches every press to know where
-// the pointer went down.
-class DragFollower : public QObject
-{
-  public:
-    static DragFollower* instance()
-    {
-        static QPointer<DragFollower> follower;
-        if (!follower && QCoreApplication::instance()) {
-            follower = new DragFollower(QCoreApplication::instance());
-            QCoreApplication::instance()->installEventFilter(follower);
-        }
-        return follower;
-    }
-
-    void follow(QWidget* window)
-    {
-        window_ = window;
-        offset_ = lastPress_ - window->pos();
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        // Only widgets' events: the window-level ones keep Qt's own press bookkeeping right.
-        if (!watched->isWidgetType()) return false;
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-            lastPress_ = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
-            return false;
-        case QEvent::MouseMove:
-            if (!window_) return false;
-            window_->move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - offset_);
-            return true;
-        case QEvent::MouseButtonRelease:
-            if (!window_) return false;
-            window_ = nullptr;
-            return true;
-        default:
-            return false;
-        }
-    }
-
-  private:
-    using QObject::QObject;
-    QPoint lastPress_, offset_;
-    QPointer<QWidget> window_;
-};
 
 // The window of a form: paints the skin, takes the presses that hit no control.
 class FormWindow : public QWidget
@@ -161,7 +112,6 @@ struct Form::Impl {
 
 Form::Form(const FormLayout& layout) : impl_(std::make_unique<Impl>()), caption_(layout.Caption)
 {
-    DragFollower::instance();
     impl_->window = std::make_unique<FormWindow>(this, layout);
     impl_->width = layout.Width;
     impl_->height = layout.Height;
@@ -273,7 +223,7 @@ void Form::DragWindow()
         ++script->dragRequests; // the window system is never asked under test
     else if (QWindow* handle = w->windowHandle(); handle && handle->startSystemMove())
         return;
-    if (DragFollower* follower = DragFollower::instance()) follower->follow(w);
+    detail::followPointer(w);
 }
 
 namespace detail

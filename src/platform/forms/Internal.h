@@ -96,8 +96,10 @@ class MouseRouter : public QObject
     Control* control;
     void forget() { control = nullptr; }
 
-  private:
+    // One mouse event as it reached `surface` (the widget or a watched child).
     bool handle(QWidget* surface, QMouseEvent* event);
+
+  private:
     int pressed_ = 0;
     bool clickArmed_ = false;
 };
