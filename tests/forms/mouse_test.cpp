@@ -210,6 +210,7 @@ TEST_F(Mouse, WindowSystemDeliveryGivesTheReleaseToAControlThatHidItself)
     s.Show();
     QTest::mouseClick(s.window()->windowHandle(), Qt::LeftButton, {}, QPoint(22, 22));
     EXPECT_TRUE(s.upper.Visible());
+    std::erase_if(s.log, [](const std::string& line) { return line.find(" move ") != std::string::npos; });
     EXPECT_EQ(s.log, (std::vector<std::string>{"upper click"}));
 }
 

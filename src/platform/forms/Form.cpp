@@ -112,6 +112,7 @@ struct Form::Impl {
 
 Form::Form(const FormLayout& layout) : impl_(std::make_unique<Impl>()), caption_(layout.Caption)
 {
+    detail::watchPointer();
     impl_->window = std::make_unique<FormWindow>(this, layout);
     impl_->width = layout.Width;
     impl_->height = layout.Height;

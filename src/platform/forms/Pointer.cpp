@@ -98,6 +98,11 @@ class PointerFilter : public QObject
 
 } // namespace
 
+void watchPointer()
+{
+    PointerFilter::instance();
+}
+
 void capturePointer(MouseRouter* router, QWidget* surface)
 {
     if (PointerFilter* f = PointerFilter::instance()) {

@@ -11,6 +11,8 @@ namespace forms::detail
 
 class MouseRouter;
 
+// Watches the pointer from the first window on, so the first press is seen too.
+void watchPointer();
 void capturePointer(MouseRouter* router, QWidget* surface);
 void followPointer(QWidget* window);
 
