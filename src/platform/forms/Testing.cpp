@@ -61,6 +61,7 @@ Qt::KeyboardModifiers qtShift(int shift)
 void deliver(QWidget* window, QPoint at, QEvent::Type type, int button, int shift)
 {
     Pointer& p = pointer();
+    if (!p.grabbed) p.held = {}; // the widget holding the press is gone: the press is over
     const Qt::MouseButton b = type == QEvent::MouseMove ? Qt::NoButton : qtButton(button);
     QWidget* target = nullptr;
     if (p.held && p.grabbed)
