@@ -3,9 +3,11 @@
 #include "platform/forms/Internal.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QListView>
+#include <QTemporaryDir>
 
 namespace
 {
@@ -197,6 +199,43 @@ TEST_F(Controls, VisibleAndEnabledAreTheControlsOwnWhileTheWindowIsHidden)
     EXPECT_TRUE(p.caption.widget()->testAttribute(Qt::WA_TransparentForMouseEvents));
     p.caption.setToolTipText("Click file once to add to playlist.");
     EXPECT_EQ(p.caption.ToolTipText(), "Click file once to add to playlist.");
+}
+
+TEST_F(Controls, PicturesLoadFromBitmapsAndImagesTakeTheirSize)
+{
+    QTemporaryDir dir;
+    const QString bmp = dir.filePath(QStringLiteral("07.bmp"));
+    QImage digit(11, 15, QImage::Format_RGB32);
+    digit.fill(Qt::green);
+    ASSERT_TRUE(digit.save(bmp, "BMP"));
+    QFile junk(dir.filePath(QStringLiteral("junk.bmp")));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a bitmap");
+    junk.close();
+
+    const forms::Picture p = forms::LoadPicture(bmp.toStdString());
+    ASSERT_FALSE(p.empty());
+    EXPECT_EQ(p.widthPixels(), 11);
+    EXPECT_EQ(p.heightPixels(), 15);
+    EXPECT_NE(p.Handle(), 0);
+    for (const std::string& bad : {std::string(), dir.filePath("missing.bmp").toStdString(),
+                                   junk.fileName().toStdString(), dir.path().toStdString()})
+        EXPECT_TRUE(forms::LoadPicture(bad).empty()) << bad;
+    EXPECT_TRUE(forms::Picture::fromResource("no/such/skin").empty());
+
+    struct Digits : forms::Form {
+        Digits() : Form({.Caption = "Digits", .Width = 1500, .Height = 1500}) {}
+        forms::Image digit{*this, {.Name = "digit", .Left = 150, .Top = 150, .Width = 300, .Height = 300}};
+        forms::PictureBox box{*this, {.Name = "box", .Left = 600, .Top = 150, .Width = 300, .Height = 300}};
+    } w;
+    EXPECT_EQ(w.digit.Width(), 300) << "no picture: the layout size";
+    w.digit.setPicture(p);
+    EXPECT_EQ(w.digit.Width(), 165);
+    EXPECT_EQ(w.digit.Height(), 225);
+    w.box.setPicture(p);
+    EXPECT_EQ(w.box.Width(), 300) << "a picture box keeps its size";
+    w.digit.setPicture(forms::LoadPicture("/no/such/file.bmp"));
+    EXPECT_TRUE(w.digit.Picture().empty());
 }
 
 } // namespace
