@@ -140,14 +140,11 @@ TEST_F(Dialogs, ScreenSizeInTwips)
     EXPECT_EQ(forms::Screen::TwipsPerPixelX(), 15);
 }
 
-struct Options : forms::Form {
-    Options() : Form({.Caption = "About", .Width = 1500, .Height = 1500}) {}
-    forms::Menu mnuFile{nullptr, "mnuFile", "Options", false};
-    forms::Menu mnuAbout{&mnuFile, "mnuAbout", "About"};
-    forms::Menu Hyphen{&mnuFile, "Hyphen", "-"};
-    forms::Menu mnuTools{&mnuFile, "mnuTools", "Tools"};
-    forms::Menu mnuEncoder{&mnuTools, "mnuEncoder", "Encoder"};
-    forms::Menu mnuHidden{&mnuFile, "mnuHidden", "Hidden", false};
+forms::Menu mnuAbout{&mnuFile, "mnuAbout", "About"};
+forms::Menu Hyphen{&mnuFile, "Hyphen", "-"};
+forms::Menu mnuTools{&mnuFile, "mnuTools", "Tools"};
+forms::Menu mnuEncoder{&mnuTools, "mnuEncoder", "Encoder"};
+forms::Menu mnuHidden{&mnuFile, "mnuHidden", "Hidden", false};
 };
 
 TEST_F(Dialogs, PopupMenuShowsVisibleEntriesAndRunsTheChosenOne)

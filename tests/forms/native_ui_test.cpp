@@ -83,14 +83,11 @@ TEST_F(NativeUi, FileDialogTakesTheSettingsAndGivesTheChosenName)
     EXPECT_EQ(dlg.FileName, chosen.toStdString());
 }
 
-struct Options : forms::Form {
-    Options() : Form({.Caption = "About", .Width = 1500, .Height = 1500}) {}
-    forms::Menu mnuFile{nullptr, "mnuFile", "Options", false};
-    forms::Menu mnuAbout{&mnuFile, "mnuAbout", "About"};
-    forms::Menu Hyphen{&mnuFile, "Hyphen", "-"};
-    forms::Menu mnuTools{&mnuFile, "mnuTools", "Sonavel Tools"};
-    forms::Menu mnuEncoder{&mnuTools, "mnuEncoder", "Encoder"};
-    forms::Menu mnuHidden{&mnuFile, "mnuHidden", "Hidden", false};
+forms::Menu mnuAbout{&mnuFile, "mnuAbout", "About"};
+forms::Menu Hyphen{&mnuFile, "Hyphen", "-"};
+forms::Menu mnuTools{&mnuFile, "mnuTools", "Sonavel Tools"};
+forms::Menu mnuEncoder{&mnuTools, "mnuEncoder", "Encoder"};
+forms::Menu mnuHidden{&mnuFile, "mnuHidden", "Hidden", false};
 };
 
 TEST_F(NativeUi, PopupMenuShowsVisibleEntriesWithSeparatorsAndRunsThePick)
