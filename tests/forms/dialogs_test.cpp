@@ -140,13 +140,6 @@ TEST_F(Dialogs, ScreenSizeInTwips)
     EXPECT_EQ(forms::Screen::TwipsPerPixelX(), 15);
 }
 
-forms::Menu mnuAbout{&mnuFile, "mnuAbout", "About"};
-forms::Menu Hyphen{&mnuFile, "Hyphen", "-"};
-forms::Menu mnuTools{&mnuFile, "mnuTools", "Tools"};
-forms::Menu mnuEncoder{&mnuTools, "mnuEncoder", "Encoder"};
-forms::Menu mnuHidden{&mnuFile, "mnuHidden", "Hidden", false};
-};
-
 TEST_F(Dialogs, PopupMenuShowsVisibleEntriesAndRunsTheChosenOne)
 {
     ft::ScriptedUi ui;

@@ -83,13 +83,6 @@ TEST_F(NativeUi, FileDialogTakesTheSettingsAndGivesTheChosenName)
     EXPECT_EQ(dlg.FileName, chosen.toStdString());
 }
 
-forms::Menu mnuAbout{&mnuFile, "mnuAbout", "About"};
-forms::Menu Hyphen{&mnuFile, "Hyphen", "-"};
-forms::Menu mnuTools{&mnuFile, "mnuTools", "Sonavel Tools"};
-forms::Menu mnuEncoder{&mnuTools, "mnuEncoder", "Encoder"};
-forms::Menu mnuHidden{&mnuFile, "mnuHidden", "Hidden", false};
-};
-
 TEST_F(NativeUi, PopupMenuShowsVisibleEntriesWithSeparatorsAndRunsThePick)
 {
     Options o;
