@@ -68,4 +68,18 @@ void JobEvents::deliver()
     }
 }
 
+void FrameBatch::add(int32_t frame)
+{
+    if (end_ > first_ && frame != end_) flush();
+    if (end_ == first_) first_ = frame;
+    end_ = frame + 1;
+    if (end_ - first_ >= size_) flush();
+}
+
+void FrameBatch::flush()
+{
+    events_.postActFrames(serial_, first_, end_);
+    first_ = end_ = 0;
+}
+
 } // namespace platform::audio

@@ -44,4 +44,23 @@ class JobEvents : public QObject
     std::vector<Event> pending_;
 };
 
+// Gathers a job's consecutive frame events and hands them over every `size` frames, so a worker
+// that runs faster than real time wakes the UI thread once per batch rather than per frame.
+class FrameBatch
+{
+  public:
+    FrameBatch(JobEvents& events, uint32_t serial, int32_t size)
+        : events_(events), serial_(serial), size_(size)
+    {
+    }
+    void add(int32_t frame);
+    void flush();
+
+  private:
+    JobEvents& events_;
+    uint32_t serial_;
+    int32_t size_;
+    int32_t first_ = 0, end_ = 0;
+};
+
 } // namespace platform::audio

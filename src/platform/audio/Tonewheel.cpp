@@ -42,7 +42,7 @@ class Tonewheel::Impl
     void run(mpg123_handle* mh, std::string output, uint32_t serial, int32_t frames) noexcept;
     void decode(mpg123_handle* mh, const std::string& output, uint32_t serial, int32_t frames);
     // Waits out a pause and takes a pending seek; false when the job is to stop.
-    bool checkpoint(SoundOutput* sound, int32_t& seek);
+    bool checkpoint(SoundOutput* sound, FrameBatch& batch, int32_t& seek);
 
     JobEvents events;
     SongInfo info;
@@ -110,11 +110,12 @@ void Tonewheel::Impl::run(mpg123_handle* mh, std::string out, uint32_t serial, i
     events.postThreadEnded(serial);
 }
 
-bool Tonewheel::Impl::checkpoint(SoundOutput* sound, int32_t& seek)
+bool Tonewheel::Impl::checkpoint(SoundOutput* sound, FrameBatch& batch, int32_t& seek)
 {
     std::unique_lock lock(mutex);
     if (paused && !stopping) {
         lock.unlock();
+        batch.flush(); // what was done before the pause is reported
         if (sound) sound->pause();
         lock.lock();
         wake.wait(lock, [this] { return !paused || stopping; });
@@ -146,9 +147,11 @@ void Tonewheel::Impl::decode(mpg123_handle* mh, const std::string& out, uint32_t
         hook = frameHook;
     }
     const int32_t last = frames - 1; // its event waits until everything was heard
+    // The device takes frames at the music's pace: each is reported as it goes out.
+    FrameBatch batch(events, serial, toDevice ? 1 : 32);
     for (;;) {
         int32_t seek = -1;
-        if (!checkpoint(sound.get(), seek)) return;
+        if (!checkpoint(sound.get(), batch, seek)) return;
         if (seek >= 0) {
             mpg123_seek_frame(mh, seek, SEEK_SET);
             if (sound) sound->drop();
@@ -184,8 +187,9 @@ void Tonewheel::Impl::decode(mpg123_handle* mh, const std::string& out, uint32_t
         } else if (!wav.write(samples, count)) {
             return;
         }
-        if (num != last) events.postActFrame(serial, int32_t(num));
+        if (num != last) batch.add(int32_t(num));
     }
+    batch.flush();
     if (toDevice)
         sound->drain();
     else if (!wav.finish())
