@@ -16,7 +16,9 @@ int runApplication(int argc, char** argv, const std::function<void()>& start)
         qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Sonavel"));
+    // Hidden windows stay loaded; the program ends when the last one is unloaded, or at End.
     app.setQuitOnLastWindowClosed(false);
+    forms::detail::quitWhenNoneLoaded();
     QTimer::singleShot(0, &app, [&start] { start(); });
     const int code = app.exec();
     // Windows hold widgets, which must go while the application object still exists.

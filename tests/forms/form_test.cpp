@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -197,6 +198,20 @@ TEST_F(Windows, DragThroughTheWindowSystemsOwnDelivery)
     EXPECT_EQ(s.Top(), 1650);
     QTest::mouseMove(window, QPoint(150, 20)); // a plain move over the grip reaches it again
     EXPECT_EQ(s.gripMoves, 1);
+}
+
+TEST_F(Windows, TheProgramEndsWhenItsLastWindowIsUnloaded)
+{
+    GTEST_FLAG_SET(death_test_style, "fast"); // the child runs on from this point
+    EXPECT_EXIT(
+        {
+            forms::detail::quitWhenNoneLoaded();
+            forms::the<Tool>();
+            QTimer::singleShot(0, [] { forms::Unload<Tool>(); });
+            QTimer::singleShot(30000, [] { std::_Exit(5); }); // a bound, should the loop never end
+            std::_Exit(QCoreApplication::exec() == 0 && !forms::isLoaded<Tool>() ? 3 : 4);
+        },
+        ::testing::ExitedWithCode(3), "");
 }
 
 } // namespace

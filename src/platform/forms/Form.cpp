@@ -29,6 +29,7 @@ struct Registry {
     std::map<int, Form*> handles;
     int nextHandle = 0x100;
     bool collectPosted = false;
+    bool quitWhenEmpty = false;
 };
 
 Registry& registry()
@@ -281,6 +282,11 @@ void collectWhenIdle()
     });
 }
 
+void quitWhenNoneLoaded()
+{
+    registry().quitWhenEmpty = true;
+}
+
 void unloadAll()
 {
     Registry& r = registry();
@@ -306,6 +312,7 @@ void collectUnloaded()
             detail::runHandler([&form] { form->Form_Terminate(); });
         // Terminate handlers may unload more windows; the loop takes them too.
     }
+    if (r.quitWhenEmpty && r.loaded.empty()) QCoreApplication::quit();
 }
 
 } // namespace forms

@@ -84,6 +84,7 @@ void registerInstance(std::type_index type, std::unique_ptr<Form> form);
 void unloadInstance(std::type_index type);
 Form* formFromHandle(int hWnd); // nullptr once the window is gone
 void unloadAll();               // at the end of the program: discards every window quietly
+void quitWhenNoneLoaded();      // the program ends once its last window is unloaded
 } // namespace detail
 
 // The program-wide instance of window W: created hidden on first reference (its Form_Load
