@@ -190,6 +190,44 @@ TEST_F(TonewheelTest, ANewSongDropsTheEventsOfThePreviousJob)
     EXPECT_EQ(r.ended, 1);
 }
 
+TEST_F(TonewheelTest, HandlersMayStartTheNextJobOrStopTheCurrentOne)
+{
+    const std::string first = dir.path("first.mp3"), second = dir.path("second.mp3");
+    writeMp3(first, plainMp3(44100, 2, 1));
+    writeMp3(second, plainMp3(44100, 1, 0.5));
+    // The decoder window's queue: the end of one job opens and starts the next.
+    Recorder r;
+    std::vector<int32_t> counts;
+    tw.onActFrame = [&](int32_t f) { r.frames.push_back(f); };
+    tw.onThreadEnded = [&] {
+        counts.push_back(tw.FrameCount());
+        if (++r.ended == 1) {
+            tw.OpenSong(second, dir.path("second.wav"));
+            tw.PlaySong();
+        }
+    };
+    tw.OpenSong(first, dir.path("first.wav"));
+    tw.PlaySong();
+    ASSERT_TRUE(waitFor([&] { return r.ended == 2; }));
+    std::vector<int32_t> expected = frameRange(0, counts[0]);
+    for (int32_t f : frameRange(0, counts[1]))
+        expected.push_back(f);
+    EXPECT_EQ(r.frames, expected);
+
+    // The main window's end mark: a stop from inside a frame event ends the deliveries.
+    r = Recorder{};
+    tw.onActFrame = [&](int32_t f) {
+        r.frames.push_back(f);
+        if (f == 5) tw.StopSong();
+    };
+    tw.OpenSong(first, "");
+    tw.PlaySong();
+    ASSERT_TRUE(waitFor([&] { return tw.IsPlaying() == 0; }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(r.frames, frameRange(0, 6));
+    EXPECT_EQ(r.ended, 0);
+}
+
 TEST_F(TonewheelTest, VolumeScalesEachChannelOfTheDeviceOutputAndIsKept)
 {
     const struct {

@@ -46,25 +46,29 @@ void JobEvents::post(Event e)
 
 void JobEvents::deliver()
 {
-    std::vector<Event> batch;
-    {
-        std::lock_guard lock(mutex_);
-        batch.swap(pending_);
-    }
-    // A handler may open a new job (which changes the serial) or destroy the component.
+    // One event at a time, taken off the queue as it goes out: a handler may open a new job
+    // (which changes the serial), run a nested event loop, or destroy the component.
     QPointer<JobEvents> alive(this);
-    for (const Event& e : batch) {
+    for (;;) {
+        Event e;
+        {
+            std::lock_guard lock(mutex_);
+            if (pending_.empty()) return;
+            Event& front = pending_.front();
+            e = front;
+            if (e.serial == serial_ && e.end >= 0 && ++front.first < front.end) {
+                // more frames of this run remain queued
+            } else {
+                pending_.pop_front();
+            }
+        }
+        if (e.serial != serial_) continue;
         if (e.end < 0) {
-            if (e.serial != serial_) continue;
             if (onThreadEnded_) onThreadEnded_();
-            if (!alive) return;
-            continue;
+        } else if (onActFrame_) {
+            onActFrame_(e.first);
         }
-        for (int32_t f = e.first; f < e.end; ++f) {
-            if (e.serial != serial_) break;
-            if (onActFrame_) onActFrame_(f);
-            if (!alive) return;
-        }
+        if (!alive) return;
     }
 }
 

@@ -3,17 +3,17 @@
 #include <QObject>
 #include <atomic>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <mutex>
-#include <vector>
 
 namespace platform::audio
 {
 
 // Carries a worker's events to the UI thread. Each event holds its job's serial; an event whose
 // serial is no longer current when it is delivered belongs to a stopped or replaced job and is
-// dropped. Events queue up and are handed over in batches, so a fast worker costs one wake-up
-// per batch rather than one per frame. Destroying the object drops what was not yet delivered.
+// dropped. Consecutive frames queue up as one run, and a wake-up is posted only when the queue
+// was empty. Destroying the object drops what was not yet delivered.
 class JobEvents : public QObject
 {
     Q_OBJECT
@@ -41,7 +41,7 @@ class JobEvents : public QObject
     std::function<void()>& onThreadEnded_;
     std::atomic<uint32_t> serial_{0};
     std::mutex mutex_;
-    std::vector<Event> pending_;
+    std::deque<Event> pending_;
 };
 
 // Gathers a job's consecutive frame events and hands them over every `size` frames, so a worker
