@@ -50,42 +50,42 @@ std::vector<unsigned short> utf16(const std::string& utf8)
 
 } // namespace
 
-void writeMp3(const std::string& path, const Mp3Spec& spec)
+void writeMp3(const std::string& path, const Mp3Fixture& fixture)
 {
     lame_t gf = lame_init();
-    lame_set_in_samplerate(gf, spec.rate);
-    lame_set_out_samplerate(gf, spec.rate);
-    lame_set_num_channels(gf, spec.channels);
-    lame_set_mode(gf, spec.channels == 1 ? MONO : JOINT_STEREO);
-    if (spec.vbr) {
+    lame_set_in_samplerate(gf, fixture.rate);
+    lame_set_out_samplerate(gf, fixture.rate);
+    lame_set_num_channels(gf, fixture.channels);
+    lame_set_mode(gf, fixture.channels == 1 ? MONO : JOINT_STEREO);
+    if (fixture.vbr) {
         lame_set_VBR(gf, vbr_default);
         lame_set_VBR_q(gf, 4);
     } else {
-        lame_set_brate(gf, spec.kbps);
+        lame_set_brate(gf, fixture.kbps);
     }
     lame_set_write_id3tag_automatic(gf, 0);
-    if (spec.tag != Mp3Spec::Tag::None) {
+    if (fixture.tag != Mp3Fixture::Tag::None) {
         id3tag_init(gf);
-        if (spec.tag == Mp3Spec::Tag::V1) {
+        if (fixture.tag == Mp3Fixture::Tag::V1) {
             id3tag_v1_only(gf);
-            id3tag_set_artist(gf, QString::fromUtf8(spec.artist.c_str()).toLatin1().constData());
-            id3tag_set_title(gf, QString::fromUtf8(spec.title.c_str()).toLatin1().constData());
+            id3tag_set_artist(gf, QString::fromUtf8(fixture.artist.c_str()).toLatin1().constData());
+            id3tag_set_title(gf, QString::fromUtf8(fixture.title.c_str()).toLatin1().constData());
         } else {
             id3tag_v2_only(gf);
-            if (!spec.artist.empty()) id3tag_set_textinfo_utf16(gf, "TPE1", utf16(spec.artist).data());
-            if (!spec.title.empty()) id3tag_set_textinfo_utf16(gf, "TIT2", utf16(spec.title).data());
+            if (!fixture.artist.empty()) id3tag_set_textinfo_utf16(gf, "TPE1", utf16(fixture.artist).data());
+            if (!fixture.title.empty()) id3tag_set_textinfo_utf16(gf, "TIT2", utf16(fixture.title).data());
         }
     }
     if (lame_init_params(gf) < 0) throw std::runtime_error("lame_init_params");
-    const auto pcm = tone(spec.rate, spec.channels, spec.seconds);
-    const int frames = int(pcm.size() / spec.channels);
+    const auto pcm = tone(fixture.rate, fixture.channels, fixture.seconds);
+    const int frames = int(pcm.size() / fixture.channels);
     std::vector<unsigned char> out(size_t(1.25 * frames) + 7200 + 65536);
     std::string file;
     const size_t v2 = lame_get_id3v2_tag(gf, out.data(), out.size());
     file.append(reinterpret_cast<char*>(out.data()), v2);
     const size_t audioStart = file.size();
     int n =
-        spec.channels == 1
+        fixture.channels == 1
             ? lame_encode_buffer_ieee_float(gf, pcm.data(), nullptr, frames, out.data(), int(out.size()))
             : lame_encode_buffer_interleaved_ieee_float(gf, pcm.data(), frames, out.data(), int(out.size()));
     if (n < 0) throw std::runtime_error("lame encode");
@@ -126,7 +126,7 @@ Decoded decodeMp3(const std::string& path)
         do {
             err = mpg123_read(mh, buf.data(), buf.size(), &done);
             const auto* s = reinterpret_cast<const int16_t*>(buf.data());
-            d.samples.insert(d.samples.end(), s, s + done / 2); // the last piece comes with MPG123_DONE
+            d.samples.insert(d.samples.end(), s, s + done / 2); // the last samples come with MPG123_DONE
         } while (err == MPG123_OK || err == MPG123_NEW_FORMAT);
     }
     mpg123_close(mh);

@@ -17,7 +17,7 @@ std::vector<float> tone(int rate, int channels, double seconds);
 // A WAV file through libsndfile; format is the libsndfile sub-format (SF_FORMAT_PCM_16, ...).
 void writeWav(const std::string& path, int rate, int channels, double seconds, int format);
 
-struct Mp3Spec {
+struct Mp3Fixture {
     int rate = 44100;
     int channels = 2;
     double seconds = 2;
@@ -26,16 +26,16 @@ struct Mp3Spec {
     std::string artist, title; // UTF-8
     enum class Tag { None, V1, V2 } tag = Tag::None;
 };
-inline Mp3Spec plainMp3(int rate, int channels, double seconds)
+inline Mp3Fixture plainMp3(int rate, int channels, double seconds)
 {
-    Mp3Spec s;
+    Mp3Fixture s;
     s.rate = rate;
     s.channels = channels;
     s.seconds = seconds;
     return s;
 }
 // Encodes the tones with LAME, with its ID3 calls for the tags and the LAME tag frame in place.
-void writeMp3(const std::string& path, const Mp3Spec& spec);
+void writeMp3(const std::string& path, const Mp3Fixture& fixture);
 
 struct Decoded {
     long rate = 0;

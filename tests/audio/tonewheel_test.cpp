@@ -38,7 +38,7 @@ class TonewheelTest : public ::testing::Test
 
 struct FiguresCase {
     const char* name;
-    Mp3Spec spec;
+    Mp3Fixture fixture;
     float frameMs;
     int32_t kbps; // 0: checked against the file size instead (VBR)
 };
@@ -47,32 +47,32 @@ TEST_F(TonewheelTest, ReportsFiguresAndTagsOfTheOpenedFile)
 {
     const std::string longV1(30, 'a');
     const FiguresCase cases[] = {
-        {"v2 tags, UTF-8", {44100, 2, 2, 128, false, "Ærtist ☃", "Tïtle", Mp3Spec::Tag::V2}, 26.122f, 128},
-        {"v1 tags, full fields", {22050, 1, 2, 64, false, longV1, "Café", Mp3Spec::Tag::V1}, 26.122f, 64},
-        {"no tags", {48000, 2, 1, 192, false, "", "", Mp3Spec::Tag::None}, 24.0f, 192},
-        {"artist only", {32000, 1, 1, 32, false, "Solo", "", Mp3Spec::Tag::V2}, 36.0f, 32},
-        {"VBR", {44100, 2, 3, 0, true, "", "", Mp3Spec::Tag::None}, 26.122f, 0},
+        {"v2 tags, UTF-8", {44100, 2, 2, 128, false, "Ærtist ☃", "Tïtle", Mp3Fixture::Tag::V2}, 26.122f, 128},
+        {"v1 tags, full fields", {22050, 1, 2, 64, false, longV1, "Café", Mp3Fixture::Tag::V1}, 26.122f, 64},
+        {"no tags", {48000, 2, 1, 192, false, "", "", Mp3Fixture::Tag::None}, 24.0f, 192},
+        {"artist only", {32000, 1, 1, 32, false, "Solo", "", Mp3Fixture::Tag::V2}, 36.0f, 32},
+        {"VBR", {44100, 2, 3, 0, true, "", "", Mp3Fixture::Tag::None}, 26.122f, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string file = dir.path(std::string(c.name) + ".mp3");
-        writeMp3(file, c.spec);
+        writeMp3(file, c.fixture);
         const Decoded ref = decodeMp3(file);
         tw.OpenSong(file, "");
         tw.PlaySong();
         EXPECT_EQ(tw.FrameCount(), ref.frames);
-        EXPECT_NEAR(tw.FrameCount(), c.spec.seconds * 1000 / c.frameMs, 3);
+        EXPECT_NEAR(tw.FrameCount(), c.fixture.seconds * 1000 / c.frameMs, 3);
         EXPECT_NEAR(tw.FrameMs(), c.frameMs, 0.001);
-        EXPECT_EQ(tw.StreamFrequency(), c.spec.rate);
+        EXPECT_EQ(tw.StreamFrequency(), c.fixture.rate);
         if (c.kbps) {
             EXPECT_EQ(tw.StreamBitrate(), c.kbps);
         } else {
             const double bits = double(std::filesystem::file_size(file)) * 8;
             EXPECT_NEAR(tw.StreamBitrate(), bits / (tw.FrameCount() * tw.FrameMs()), 8);
         }
-        EXPECT_EQ(tw.TagField1(), c.spec.artist);
-        EXPECT_EQ(tw.TagField2(), c.spec.title);
-        EXPECT_EQ(tw.HasTag(), !c.spec.artist.empty() || !c.spec.title.empty());
+        EXPECT_EQ(tw.TagField1(), c.fixture.artist);
+        EXPECT_EQ(tw.TagField2(), c.fixture.title);
+        EXPECT_EQ(tw.HasTag(), !c.fixture.artist.empty() || !c.fixture.title.empty());
         tw.StopSong();
     }
 }
