@@ -56,15 +56,15 @@ class Road : public RoadTest
 
 TEST_F(Road, PlaysThePlaylistInOrderPassingOverAMissingFile)
 {
-    audiotest::Mp3Spec plain;
+    audiotest::Mp3Fixture plain;
     plain.seconds = 1.5;
     audiotest::writeMp3(dir.path("one.mp3"), plain);
-    audiotest::Mp3Spec tagged = plain;
+    audiotest::Mp3Fixture tagged = plain;
     tagged.seconds = 2.5;
     tagged.kbps = 96;
     tagged.artist = "A";
     tagged.title = "B";
-    tagged.tag = audiotest::Mp3Spec::Tag::V2;
+    tagged.tag = audiotest::Mp3Fixture::Tag::V2;
     audiotest::writeMp3(dir.path("two.mp3"), tagged);
     audiotest::writeBytes(dir.path("list.m3u"), "#EXTM3U\r\n#EXTINF:1,one\r\none.mp3\r\n\r\nmissing.mp3\n" +
                                                     dir.path("two.mp3") + "\r\n");

@@ -19,7 +19,7 @@ ListSurface::ListSurface(const Layout& layout)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setFrameShape(QFrame::Box);
+    setFrameShape(QFrame::NoFrame); // the skin paints the panel around the list
     setFont(toQFont(layout.Font, font()));
     applyColors(this, layout.BackColor, layout.ForeColor, true);
     applyColors(viewport(), layout.BackColor, layout.ForeColor, true);
