@@ -3,6 +3,14 @@
 Player::Player() : forms::Form(PlayerLayout::form)
 {
     File1.setPattern("*.mp3*");
+    imgVolumeDown.onMouseDown = [this](int B, int S, float X, float Y) {
+        imgVolumeDown_MouseDown(B, S, X, Y);
+    };
+    imgVolumeDown.onMouseUp = [this](int B, int S, float X, float Y) { imgVolumeDown_MouseUp(B, S, X, Y); };
+    imgVolumeUp.onMouseDown = [this](int B, int S, float X, float Y) { imgVolumeUp_MouseDown(B, S, X, Y); };
+    imgVolumeUp.onMouseUp = [this](int B, int S, float X, float Y) { imgVolumeUp_MouseUp(B, S, X, Y); };
+    Timer6.onTimer = [this] { Timer6_Timer(); };
+    Timer7.onTimer = [this] { Timer7_Timer(); };
     imgplay.onClick = [this] { imgplay_Click(); };
     Timer10.onTimer = [this] { Timer10_Timer(); };
     Timer5.onTimer = [this] { Timer5_Timer(); };

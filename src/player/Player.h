@@ -14,6 +14,17 @@ class Player : public forms::Form
   public:
     Player();
 
+    // Transport, seek thumb, volume and shuffle.
+    enum class VolumeDirection { Down, Up };
+    // One step of both channel volumes; the Options menu's Volume Up/Down use it too.
+    void StepVolume(VolumeDirection direction, int step, int threshold);
+    void imgVolumeDown_MouseDown(int Button, int Shift, float X, float Y);
+    void imgVolumeDown_MouseUp(int Button, int Shift, float X, float Y);
+    void imgVolumeUp_MouseDown(int Button, int Shift, float X, float Y);
+    void imgVolumeUp_MouseUp(int Button, int Shift, float X, float Y);
+    void Timer6_Timer();
+    void Timer7_Timer();
+
     // The playback road: song start, next-song timer, scrolling title, per-frame progress.
     void StartSong(const struct SongStartMember& member);
     void imgplay_Click();
