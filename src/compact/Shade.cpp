@@ -3,4 +3,8 @@
 Shade::Shade() : forms::Form(ShadeLayout::form)
 {
     PlayS.onMouseUp = [this](int Button, int Shift, float X, float Y) { PlayS_MouseUp(Button, Shift, X, Y); };
+    shadeshade.onMouseDown = [this](int B, int S, float X, float Y) { shadeshade_MouseDown(B, S, X, Y); };
+    shadeshade.onMouseUp = [this](int B, int S, float X, float Y) { shadeshade_MouseUp(B, S, X, Y); };
+    shadeClose.onMouseDown = [this](int B, int S, float X, float Y) { shadeClose_MouseDown(B, S, X, Y); };
+    shadeClose.onMouseUp = [this](int B, int S, float X, float Y) { shadeClose_MouseUp(B, S, X, Y); };
 }

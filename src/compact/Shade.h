@@ -12,6 +12,12 @@ class Shade : public forms::Form
 
     void PlayS_MouseUp(int Button, int Shift, float X, float Y);
 
+    // The way back to the main window and the end button.
+    void shadeshade_MouseDown(int Button, int Shift, float X, float Y);
+    void shadeshade_MouseUp(int Button, int Shift, float X, float Y);
+    void shadeClose_MouseDown(int Button, int Shift, float X, float Y);
+    void shadeClose_MouseUp(int Button, int Shift, float X, float Y);
+
     forms::PictureBox colon{*this, ShadeLayout::row("colon")};
     forms::PictureBox time4{*this, ShadeLayout::row("time4")};
     forms::PictureBox time3{*this, ShadeLayout::row("time3")};

@@ -15,4 +15,9 @@ Player::Player() : forms::Form(PlayerLayout::form)
     Timer10.onTimer = [this] { Timer10_Timer(); };
     Timer5.onTimer = [this] { Timer5_Timer(); };
     Tonewheel1.onActFrame = [this](int32_t frame) { Tonewheel1_ActFrame(frame); };
+    Label10.onChange = [this] { Label10_Change(); };
+    Label7.onChange = [this] { Label7_Change(); };
+    Label3.onChange = [this] { Label3_Change(); };
+    Label4.onChange = [this] { Label4_Change(); };
+    ShadeMode.onClick = [this] { ShadeMode_Click(); };
 }

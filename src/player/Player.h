@@ -32,6 +32,14 @@ class Player : public forms::Form
     void Timer5_Timer();
     void Tonewheel1_ActFrame(int32_t ActFrame);
 
+    // Time display: each time caption draws its value as digit pictures.
+    void Label10_Change();
+    void Label7_Change();
+    void Label3_Change();
+    void Label4_Change();
+    // The switch into the compact strip.
+    void ShadeMode_Click();
+
     forms::Image Minimize{*this, PlayerLayout::row("Minimize")};
     forms::Image imgClose{*this, PlayerLayout::row("imgClose")};
     forms::Image Tools{*this, PlayerLayout::row("Tools")};
