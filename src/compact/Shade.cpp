@@ -7,4 +7,6 @@ Shade::Shade() : forms::Form(ShadeLayout::form)
     shadeshade.onMouseUp = [this](int B, int S, float X, float Y) { shadeshade_MouseUp(B, S, X, Y); };
     shadeClose.onMouseDown = [this](int B, int S, float X, float Y) { shadeClose_MouseDown(B, S, X, Y); };
     shadeClose.onMouseUp = [this](int B, int S, float X, float Y) { shadeClose_MouseUp(B, S, X, Y); };
+    LoadS.onMouseDown = [this](int B, int S, float X, float Y) { LoadS_MouseDown(B, S, X, Y); };
+    LoadS.onMouseUp = [this](int B, int S, float X, float Y) { LoadS_MouseUp(B, S, X, Y); };
 }

@@ -18,6 +18,10 @@ class Shade : public forms::Form
     void shadeClose_MouseDown(int Button, int Shift, float X, float Y);
     void shadeClose_MouseUp(int Button, int Shift, float X, float Y);
 
+    // The load button: the load-playlist command on the main window.
+    void LoadS_MouseDown(int Button, int Shift, float X, float Y);
+    void LoadS_MouseUp(int Button, int Shift, float X, float Y);
+
     forms::PictureBox colon{*this, ShadeLayout::row("colon")};
     forms::PictureBox time4{*this, ShadeLayout::row("time4")};
     forms::PictureBox time3{*this, ShadeLayout::row("time3")};

@@ -20,4 +20,9 @@ Player::Player() : forms::Form(PlayerLayout::form)
     Label3.onChange = [this] { Label3_Change(); };
     Label4.onChange = [this] { Label4_Change(); };
     ShadeMode.onClick = [this] { ShadeMode_Click(); };
+    Drive1.onChange = [this] { Drive1_Change(); };
+    Dir1.onChange = [this] { Dir1_Change(); };
+    File1.onClick = [this] { File1_Click(); };
+    imgLoad.onMouseDown = [this](int B, int S, float X, float Y) { imgLoad_MouseDown(B, S, X, Y); };
+    imgLoad.onMouseUp = [this](int B, int S, float X, float Y) { imgLoad_MouseUp(B, S, X, Y); };
 }

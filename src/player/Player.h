@@ -40,6 +40,13 @@ class Player : public forms::Form
     // The switch into the compact strip.
     void ShadeMode_Click();
 
+    // File browser and the load button.
+    void Drive1_Change();
+    void Dir1_Change();
+    void File1_Click();
+    void imgLoad_MouseDown(int Button, int Shift, float X, float Y);
+    void imgLoad_MouseUp(int Button, int Shift, float X, float Y);
+
     forms::Image Minimize{*this, PlayerLayout::row("Minimize")};
     forms::Image imgClose{*this, PlayerLayout::row("imgClose")};
     forms::Image Tools{*this, PlayerLayout::row("Tools")};

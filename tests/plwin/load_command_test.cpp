@@ -1,0 +1,117 @@
+#include "PlwinFixture.h"
+
+#include "playlist/PlaylistCommands.h"
+
+namespace
+{
+
+using V = std::vector<std::string>;
+
+class LoadCommand : public PlwinTest
+{
+  protected:
+    void before()
+    {
+        // Side by side, so that each press lands on its own window.
+        shade().setTop(player().Height() + 300);
+        window().setLeft(player().Width() + 300);
+        player().Show();
+        shade().Show();
+        window().Show();
+        playing();
+        window().List1.Clear();
+        window().List1.AddItem("/old.mp3");
+        LastPlaylist = PlaylistFile = "/prev.m3u";
+        player().txtsongfile.setText(LastPlaylist);
+        NextSong = 1;
+        player().Timer10.setEnabled(false);
+    }
+    void expectUnchanged()
+    {
+        EXPECT_NE(player().Tonewheel1.IsPlaying(), 0);
+        EXPECT_EQ(items(window().List1), V{"/old.mp3"});
+        EXPECT_EQ(LastPlaylist, "/prev.m3u");
+        EXPECT_EQ(PlaylistFile, "/prev.m3u");
+        EXPECT_EQ(player().txtsongfile.Text(), "/prev.m3u");
+        EXPECT_EQ(NextSong, 1);
+        EXPECT_FALSE(player().Timer10.Enabled());
+    }
+};
+
+TEST_F(LoadCommand, EveryMemberReplacesThePlaylistAndStartsItsFirstEntry)
+{
+    struct Member {
+        const char* name;
+        forms::Image& button;
+        forms::CommonDialog& dialog;
+        std::string_view filter;
+    } members[] = {
+        {"main", player().imgLoad, player().CommonDialog1, playlist::MainLoadFilter},
+        {"compact", shade().LoadS, player().CommonDialog1, playlist::MainLoadFilter},
+        {"playlist", window().imgLoad, window().CommonDialog1, playlist::PlaylistLoadFilter},
+    };
+    int n = 0;
+    for (const Member& m : members) {
+        SCOPED_TRACE(m.name);
+        before();
+        const std::string list =
+            file("list" + std::to_string(++n) + ".m3u", "#EXTM3U\r\n/m/a.mp3\r\n/m/b.mp3\r\n");
+        if (&m.button == &shade().LoadS) player().imgLoad.setVisible(false); // its release shows it too
+        script().fileDialogAnswers.push_back(list);
+        forms::testing::press(m.button, 2);
+        EXPECT_FALSE(m.button.Visible());
+        forms::testing::release(m.button, 2);
+
+        ASSERT_FALSE(script().dialogs.empty());
+        const auto& shown = script().dialogs.back();
+        EXPECT_FALSE(shown.save);
+        EXPECT_TRUE(shown.CancelError);
+        EXPECT_EQ(shown.InitDir, "");
+        EXPECT_EQ(shown.DialogTitle, "Load Playlist");
+        EXPECT_EQ(shown.Flags, 4);
+        EXPECT_EQ(shown.Filter, m.filter);
+        EXPECT_EQ(shown.FilterIndex, 1);
+        EXPECT_EQ(m.dialog.FileName, list) << "the member's own dialog";
+
+        EXPECT_TRUE(m.button.Visible());
+        EXPECT_TRUE(player().imgLoad.Visible());
+        EXPECT_EQ(player().Tonewheel1.IsPlaying(), 0);
+        EXPECT_EQ(items(window().List1), (V{"/m/a.mp3", "/m/b.mp3"}));
+        EXPECT_EQ(NextSong, 0);
+        EXPECT_EQ(PlaylistFile, list);
+        EXPECT_EQ(LastPlaylist, list);
+        EXPECT_EQ(player().txtsongfile.Text(), list);
+        clock.advance(1000);
+        EXPECT_EQ(SongFile, "/m/a.mp3");
+    }
+    EXPECT_EQ(script().dialogs[1].FileName, dir.path("list1.m3u")) << "the main window's dialog remembers";
+    EXPECT_EQ(script().dialogs[2].FileName, "") << "the playlist window's is its own";
+}
+
+TEST_F(LoadCommand, ACancelOrAFileThatCannotBeReadChangesNothing)
+{
+    script().fileDialogAnswers = {std::nullopt, dir.path("nowhere/x.m3u"), dir.path("")};
+    for (forms::Image* button : {&player().imgLoad, &shade().LoadS, &window().imgLoad}) {
+        SCOPED_TRACE(button->Name());
+        before();
+        push(*button);
+        expectUnchanged();
+        EXPECT_TRUE(button->Visible());
+    }
+    EXPECT_EQ(script().dialogs.size(), 3u);
+}
+
+TEST_F(LoadCommand, ShuffledOrderIsLeftAsItWas)
+{
+    window().List1.setVisible(false);
+    window().List7.setVisible(true);
+    window().List7.AddItem("/s.mp3");
+    NextShuffle = 1;
+    script().fileDialogAnswers.push_back(file("l.m3u", "/m/a.mp3\n"));
+    push(window().imgLoad);
+    EXPECT_EQ(items(window().List1), V{"/m/a.mp3"});
+    EXPECT_EQ(items(window().List7), V{"/s.mp3"});
+    EXPECT_EQ(NextShuffle, 1);
+}
+
+} // namespace
