@@ -2,6 +2,13 @@
 
 Shade::Shade() : forms::Form(ShadeLayout::form)
 {
+    PauseS.onClick = [this] { PauseS_Click(); };
+    PauseS2.onClick = [this] { PauseS2_Click(); };
+    StopS.onMouseUp = [this](int B, int S, float X, float Y) { StopS_MouseUp(B, S, X, Y); };
+    NextS.onMouseDown = [this](int B, int S, float X, float Y) { NextS_MouseDown(B, S, X, Y); };
+    NextS.onMouseUp = [this](int B, int S, float X, float Y) { NextS_MouseUp(B, S, X, Y); };
+    PreviousS.onMouseDown = [this](int B, int S, float X, float Y) { PreviousS_MouseDown(B, S, X, Y); };
+    PreviousS.onMouseUp = [this](int B, int S, float X, float Y) { PreviousS_MouseUp(B, S, X, Y); };
     PlayS.onMouseUp = [this](int Button, int Shift, float X, float Y) { PlayS_MouseUp(Button, Shift, X, Y); };
     shadeshade.onMouseDown = [this](int B, int S, float X, float Y) { shadeshade_MouseDown(B, S, X, Y); };
     shadeshade.onMouseUp = [this](int B, int S, float X, float Y) { shadeshade_MouseUp(B, S, X, Y); };

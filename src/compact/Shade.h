@@ -10,6 +10,15 @@ class Shade : public forms::Form
   public:
     Shade();
 
+    // Transport buttons: the main window's commands.
+    void PauseS_Click();
+    void PauseS2_Click();
+    void StopS_MouseUp(int Button, int Shift, float X, float Y);
+    void NextS_MouseDown(int Button, int Shift, float X, float Y);
+    void NextS_MouseUp(int Button, int Shift, float X, float Y);
+    void PreviousS_MouseDown(int Button, int Shift, float X, float Y);
+    void PreviousS_MouseUp(int Button, int Shift, float X, float Y);
+
     void PlayS_MouseUp(int Button, int Shift, float X, float Y);
 
     // The way back to the main window and the end button.

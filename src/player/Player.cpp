@@ -3,6 +3,16 @@
 Player::Player() : forms::Form(PlayerLayout::form)
 {
     File1.setPattern("*.mp3*");
+    imgpause.onClick = [this] { imgpause_Click(); };
+    imgPauseP.onClick = [this] { imgPauseP_Click(); };
+    imgstop.onClick = [this] { imgstop_Click(); };
+    imgSeek1.onMouseDown = [this](int B, int S, float X, float Y) { imgSeek1_MouseDown(B, S, X, Y); };
+    imgSeek1.onMouseUp = [this](int B, int S, float X, float Y) { imgSeek1_MouseUp(B, S, X, Y); };
+    imgseek2.onMouseDown = [this](int B, int S, float X, float Y) { imgseek2_MouseDown(B, S, X, Y); };
+    imgseek2.onMouseUp = [this](int B, int S, float X, float Y) { imgseek2_MouseUp(B, S, X, Y); };
+    Picture11.onMouseDown = [this](int B, int S, float X, float Y) { Picture11_MouseDown(B, S, X, Y); };
+    Picture11.onMouseMove = [this](int B, int S, float X, float Y) { Picture11_MouseMove(B, S, X, Y); };
+    Picture11.onMouseUp = [this](int B, int S, float X, float Y) { Picture11_MouseUp(B, S, X, Y); };
     imgVolumeDown.onMouseDown = [this](int B, int S, float X, float Y) {
         imgVolumeDown_MouseDown(B, S, X, Y);
     };
@@ -11,6 +21,8 @@ Player::Player() : forms::Form(PlayerLayout::form)
     imgVolumeUp.onMouseUp = [this](int B, int S, float X, float Y) { imgVolumeUp_MouseUp(B, S, X, Y); };
     Timer6.onTimer = [this] { Timer6_Timer(); };
     Timer7.onTimer = [this] { Timer7_Timer(); };
+    shuffle1.onClick = [this] { shuffle1_Click(); };
+    Shuffle2.onClick = [this] { Shuffle2_Click(); };
     imgplay.onClick = [this] { imgplay_Click(); };
     Timer10.onTimer = [this] { Timer10_Timer(); };
     Timer5.onTimer = [this] { Timer5_Timer(); };

@@ -15,6 +15,24 @@ class Player : public forms::Form
     Player();
 
     // Transport, seek thumb, volume and shuffle.
+    // Pause, resume and stop set the transport images of both windows; next and previous
+    // leave them to the song start that follows.
+    void PausePlayback();
+    void ResumePlayback();
+    void StopPlayback();
+    void SkipPress(forms::Image& button);
+    void SkipNext(forms::Image& button);
+    void SkipPrevious(forms::Image& button);
+    void imgpause_Click();
+    void imgPauseP_Click();
+    void imgstop_Click();
+    void imgSeek1_MouseDown(int Button, int Shift, float X, float Y);
+    void imgSeek1_MouseUp(int Button, int Shift, float X, float Y);
+    void imgseek2_MouseDown(int Button, int Shift, float X, float Y);
+    void imgseek2_MouseUp(int Button, int Shift, float X, float Y);
+    void Picture11_MouseDown(int Button, int Shift, float X, float Y);
+    void Picture11_MouseMove(int Button, int Shift, float X, float Y);
+    void Picture11_MouseUp(int Button, int Shift, float X, float Y);
     enum class VolumeDirection { Down, Up };
     // One step of both channel volumes; the Options menu's Volume Up/Down use it too.
     void StepVolume(VolumeDirection direction, int step, int threshold);
@@ -24,6 +42,15 @@ class Player : public forms::Form
     void imgVolumeUp_MouseUp(int Button, int Shift, float X, float Y);
     void Timer6_Timer();
     void Timer7_Timer();
+    void shuffle1_Click();
+    void Shuffle2_Click();
+
+    // A drag of the seek thumb: in progress, the pointer's X over the thumb at the press,
+    // the thumb's Left at the press and as last dragged (twips).
+    bool SeekDrag = false;
+    float SeekGrabX = 0;
+    int SeekFromLeft = 0;
+    int SeekLeft = 0;
 
     // The playback road: song start, next-song timer, scrolling title, per-frame progress.
     void StartSong(const struct SongStartMember& member);

@@ -11,7 +11,7 @@ void Player::Tonewheel1_ActFrame(int32_t ActFrame)
     Label7.setCaption(p.Label7);
     Label4.setCaption(p.Label4);
     Label3.setCaption(p.Label3);
-    Picture11.setLeft(p.ThumbLeft);
+    if (!SeekDrag) Picture11.setLeft(p.ThumbLeft); // a dragged thumb stays under the pointer
     Text7.setText(p.Text7);
     Text5.setText(p.Text5);
     ElapsedMs = p.ElapsedMs;
