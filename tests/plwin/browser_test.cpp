@@ -21,6 +21,9 @@ class Browser : public PlwinTest
         forms::testing::setMountTable("/dev/sdb1 " + usb + " vfat rw 0 0\n/dev/sr0 " + dir.path("cdrom") +
                                       " iso9660 ro 0 0\n");
         forms::testing::forgetDriveFolders();
+        // The drive list reads the drives when it is made: a main window made earlier goes.
+        forms::Unload<Player>();
+        forms::collectUnloaded();
     }
     void TearDown() override
     {
@@ -55,6 +58,13 @@ TEST_F(Browser, DriveMovesTheFolderListWhichMovesTheFileList)
     EXPECT_EQ(p.Dir1.Path(), forms::CurrentFolderOfDrive("/"));
     ASSERT_TRUE(p.Drive1.setDrive(usb));
     expectShown(usb, music);
+
+    // A folder remembered on a drive that has since gone: the nearest one left above it.
+    p.Dir1.setPath(music + "/Rock");
+    p.Drive1.setDrive("/");
+    fs::remove(music + "/Rock");
+    p.Drive1.setDrive(usb);
+    expectShown(usb, music);
     EXPECT_TRUE(script().msgBoxes.empty());
 }
 
@@ -76,17 +86,6 @@ TEST_F(Browser, ANotReadyDriveIsReportedOnceAndTheListsGoBack)
     EXPECT_EQ(script().msgBoxes.size(), 2u);
     EXPECT_EQ(player().Drive1.Drive(), "/");
     EXPECT_EQ(player().Dir1.Path(), forms::CurrentFolderOfDrive("/"));
-}
-
-TEST_F(Browser, AFolderRememberedOnADriveThatHasGoneFallsBackToTheNearestOneLeft)
-{
-    player().Drive1.setDrive(usb);
-    player().Dir1.setPath(music + "/Rock");
-    player().Drive1.setDrive("/");
-    fs::remove(music + "/Rock");
-    player().Drive1.setDrive(usb);
-    expectShown(usb, music);
-    EXPECT_TRUE(script().msgBoxes.empty());
 }
 
 TEST_F(Browser, AClickedFileIsAppendedAndStartsOnlyWhenNothingPlays)
