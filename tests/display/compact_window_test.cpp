@@ -95,6 +95,23 @@ TEST_F(CompactWindow, BackShowsTheMainWindowAndLeavesANewStripHidden)
     EXPECT_TRUE(shade().Visible());
 }
 
+TEST_F(CompactWindow, TheTitleAndTheTimersGoOnAcrossTheSwitchAndBack)
+{
+    Player& p = player();
+    ScrollText = "abcd";
+    p.Timer5.setEnabled(true);
+    click(p.ShadeMode);
+    clock.advance(100);
+    EXPECT_EQ(shade().Caption(), "bcda");
+    back();
+    EXPECT_EQ(shade().Caption(), "Form1");
+    clock.advance(100);
+    EXPECT_EQ(shade().Caption(), "cdab") << "the hidden new strip still takes the title";
+    EXPECT_EQ(p.Caption(), "cdab");
+    EXPECT_TRUE(p.Timer5.Enabled());
+    EXPECT_EQ(p.WindowState(), 0) << "hidden, never minimised";
+}
+
 TEST_F(CompactWindow, ANewStripKeepsThePlaybackStateAndTheTime)
 {
     // Paused at 01:23: in its layout state the new strip would offer a pause that resumes.
