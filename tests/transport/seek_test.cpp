@@ -7,6 +7,7 @@
 #include "platform/audio/AudioTesting.h"
 
 #include <atomic>
+#include <utility>
 #include <vector>
 
 namespace
@@ -60,17 +61,26 @@ class Seek : public RoadTest
     std::vector<int32_t> frames;
 };
 
-TEST_F(Seek, ThumbStandsForItsFrameBothWays)
+TEST_F(Seek, DraggedThumbFollowsThePointerWithinTheTrackAndSeeksOnRelease)
 {
     ASSERT_EQ(thumb().Left(), 83);
+    const int end = player().Tonewheel1.FrameCount() / 10;
     forms::testing::press(thumb(), 1, 30, 30);
-    forms::testing::move(thumb(), 1, -15, 30); // three pixels left: the thumb follows the pointer
-    EXPECT_EQ(thumb().Left(), 38);
-    player().Tonewheel1_ActFrame(500); // frames leave a dragged thumb where the pointer has it
-    EXPECT_EQ(thumb().Left(), 38);
+    for (auto [to, left] : {std::pair{-3000.0f, 0}, {90000, end}, {30 - 15 * 3, end - 45}}) {
+        forms::testing::move(thumb(), 1, to, 30);
+        EXPECT_EQ(thumb().Left(), left) << to;
+    }
+    player().Tonewheel1_ActFrame(500); // frames leave a dragged thumb under the pointer
+    EXPECT_EQ(thumb().Left(), end - 45);
+    // A second button changes nothing; the first release seeks and ends the drag.
+    forms::testing::press(thumb(), 2, 30, 30);
+    forms::testing::release(thumb(), 2, 30, 30);
+    EXPECT_FALSE(player().SeekDrag);
+    forms::testing::move(thumb(), 1, 200, 30);
     forms::testing::release(thumb(), 1, 30, 30);
-    EXPECT_EQ(resumedAt(), 380);
-    EXPECT_EQ(thumb().Left(), 38); // and that frame puts it back where it was let go
+    EXPECT_EQ(thumb().Left(), end - 45);
+    EXPECT_EQ(resumedAt(), (end - 45) * 10);
+    EXPECT_EQ(thumb().Left(), end - 45); // and that frame places it where it was let go
 }
 
 TEST_F(Seek, PressAndReleaseWithoutMovingDoesNotJump)
@@ -79,27 +89,6 @@ TEST_F(Seek, PressAndReleaseWithoutMovingDoesNotJump)
     forms::testing::release(thumb(), 1, 30, 30);
     EXPECT_FALSE(player().SeekDrag);
     EXPECT_EQ(resumedAt(), 1);
-}
-
-TEST_F(Seek, DragIsClampedToTheTrack)
-{
-    const int end = player().Tonewheel1.FrameCount() / 10;
-    struct Case {
-        float to;
-        int left;
-    } cases[] = {{-3000, 0}, {30, 0}, {90000, end}, {30 + 45, end}, {30 - 15 * 3, end - 45}};
-    forms::testing::press(thumb(), 1, 30, 30);
-    for (const Case& c : cases) {
-        forms::testing::move(thumb(), 1, c.to, 30);
-        EXPECT_EQ(thumb().Left(), c.left) << c.to;
-    }
-    // A second button during the drag changes nothing; the first release ends the drag.
-    forms::testing::press(thumb(), 2, 30, 30);
-    forms::testing::release(thumb(), 2, 30, 30);
-    EXPECT_FALSE(player().SeekDrag);
-    forms::testing::move(thumb(), 1, 200, 30); // no drag: nothing moves
-    EXPECT_EQ(thumb().Left(), end - 45);
-    EXPECT_EQ(resumedAt(), (end - 45) * 10);
 }
 
 } // namespace
