@@ -6,11 +6,30 @@
 #include "platform/forms/Form.h"
 #include "tools/frmDecoderLayout.h"
 
+#include <cstdint>
+#include <string>
+
 // The MP3-to-WAV tool. Controls are declared in layout order, which is also their stacking order.
 class frmDecoder : public forms::Form
 {
   public:
     frmDecoder();
+
+    // The MP3-to-WAV queue through Tonewheel1, the window's placement and its close.
+    void Form_Load() override;
+    void Form_Unload(int& Cancel) override;
+    void Image1_Click();
+    void imgClose_Click();
+    void picMp3_MouseDown(int Button, int Shift, float X, float Y);
+    void picMp3_MouseUp(int Button, int Shift, float X, float Y);
+    void picWav_MouseDown(int Button, int Shift, float X, float Y);
+    void picWav_MouseUp(int Button, int Shift, float X, float Y);
+    void picDecode_MouseDown(int Button, int Shift, float X, float Y);
+    void picDecode_MouseUp(int Button, int Shift, float X, float Y);
+    void Tonewheel1_ActFrame(int32_t ActFrame);
+    void Tonewheel1_ThreadEnded();
+    int JobIndex = 0; // the pair to start next
+    std::string InFile, OutFile;
 
     forms::ListBox List1{*this, frmDecoderLayout::row("List1")};
     forms::ListBox List2{*this, frmDecoderLayout::row("List2")};

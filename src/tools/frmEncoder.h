@@ -6,11 +6,31 @@
 #include "platform/forms/Form.h"
 #include "tools/frmEncoderLayout.h"
 
+#include <cstdint>
+#include <string>
+
 // The WAV-to-MP3 tool. Controls are declared in layout order, which is also their stacking order.
 class frmEncoder : public forms::Form
 {
   public:
     frmEncoder();
+
+    // The WAV-to-MP3 queue through Presswork1 at the chosen rates, the placement and the close.
+    void Form_Load() override;
+    void Form_Unload(int& Cancel) override;
+    void Image2_Click();
+    void Image1_Click();
+    void wav1_MouseDown(int Button, int Shift, float X, float Y);
+    void wav1_MouseUp(int Button, int Shift, float X, float Y);
+    void mp31_MouseDown(int Button, int Shift, float X, float Y);
+    void mp31_MouseUp(int Button, int Shift, float X, float Y);
+    void encode1_MouseDown(int Button, int Shift, float X, float Y);
+    void encode1_MouseUp(int Button, int Shift, float X, float Y);
+    void Presswork1_ActFrame(int32_t ActFrame);
+    void Presswork1_ThreadEnded();
+    int32_t BitsPerSec = 0; // the bit rate sent at the last start
+    int JobIndex = 0;       // the pair to start next
+    std::string InFile, OutFile;
 
     forms::ListBox List1{*this, frmEncoderLayout::row("List1")};
     forms::ListBox List2{*this, frmEncoderLayout::row("List2")};

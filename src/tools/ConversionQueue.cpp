@@ -1,0 +1,57 @@
+#include "tools/ConversionQueue.h"
+
+#include "player/NumberText.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace tools
+{
+
+bool SameFile(const std::string& input, const std::string& output)
+{
+    if (input == output) return true;
+    std::error_code ec; // a name that does not exist yet cannot be the input
+    return std::filesystem::equivalent(input, output, ec) && !ec;
+}
+
+bool StartNextPair(const ConversionQueue& q, const std::function<void()>& run)
+{
+    for (;;) {
+        const std::string input = q.List1.List(q.JobIndex), output = q.List2.List(q.JobIndex);
+        if (input.empty() || output.empty()) {
+            q.StartButton.setVisible(true);
+            q.BusyLook.setVisible(false);
+            return false;
+        }
+        if (!SameFile(input, output)) break;
+        ++q.JobIndex;
+    }
+    q.InFile = q.List1.List(q.JobIndex);
+    q.OutFile = q.List2.List(q.JobIndex);
+    run();
+    q.List1.setListIndex(q.JobIndex);
+    q.List2.setListIndex(q.JobIndex);
+    q.txtFilename.setText(q.List1.List(q.JobIndex));
+    q.txtOutname.setText(q.List2.List(q.JobIndex));
+    ++q.JobIndex;
+    return true;
+}
+
+void PickInto(forms::CommonDialog& dialog, const char* filter, forms::ListBox& list, forms::TextBox& box)
+{
+    dialog.Filter = filter;
+    dialog.ShowOpen();
+    list.AddItem(dialog.FileName);
+    box.setText(dialog.FileName);
+}
+
+std::string PercentText(int32_t frame, int32_t frameCount)
+{
+    if (frameCount <= 0) return {};
+    // The product in 64 bits: hours of input do not overflow it.
+    const long long percent = numbers::nearest(double(int64_t(frame) * 100) / frameCount);
+    return numbers::text(percent) + " %";
+}
+
+} // namespace tools

@@ -1,0 +1,106 @@
+// The decoder window: MP3 inputs and WAV outputs queued pair by pair and converted one after
+// another through the window's own playback component.
+
+#include "player/Player.h"
+#include "tools/ConversionQueue.h"
+#include "tools/ToolWindows.h"
+#include "tools/frmDecoder.h"
+
+namespace
+{
+
+// Opens and starts the pair at JobIndex; false at the end of the queue.
+bool startNextPair(frmDecoder& w)
+{
+    return tools::StartNextPair({w.List1, w.List2, w.txtFilename, w.txtOutname, w.picDecode, w.picDecode2,
+                                 w.JobIndex, w.InFile, w.OutFile},
+                                [&w] {
+                                    w.Tonewheel1.OpenSong(w.InFile, w.OutFile);
+                                    w.Tonewheel1.PlaySong();
+                                    w.Picture1.setWidth(w.Tonewheel1.FrameCount() / 10);
+                                });
+}
+
+} // namespace
+
+void frmDecoder::Form_Load()
+{
+    tools::CentreOnScreen(*this);
+}
+
+void frmDecoder::Form_Unload(int&)
+{
+    tools::DetachEvents(Tonewheel1);
+}
+
+void frmDecoder::Image1_Click()
+{
+    setWindowState(1);
+}
+
+void frmDecoder::imgClose_Click()
+{
+    CloseToolWindow<frmDecoder>();
+}
+
+void frmDecoder::picMp3_MouseDown(int, int, float, float)
+{
+    picMp3.setVisible(false);
+    picMp3b.setVisible(true);
+    txtFilename.setText("");
+    txtOutname.setText("");
+    picDecode.setEnabled(false);
+    lblComplete.setCaption("");
+}
+
+void frmDecoder::picMp3_MouseUp(int, int, float, float)
+{
+    tools::PickInto(CommonDialog1, "MP3 Files|*.mp3|ALL Files|*.*", List1, txtFilename);
+    picMp3b.setVisible(false);
+    picMp3.setVisible(true);
+    Picture2.setWidth(15);
+}
+
+void frmDecoder::picWav_MouseDown(int, int, float, float)
+{
+    picWav.setVisible(false);
+    picWav2.setVisible(true);
+}
+
+void frmDecoder::picWav_MouseUp(int, int, float, float)
+{
+    tools::PickInto(CommonDialog2, "WAV Files|*.WAV|ALL Files|*.*", List2, txtOutname);
+    picWav.setVisible(true);
+    picWav2.setVisible(false);
+    picDecode.setEnabled(true);
+}
+
+void frmDecoder::picDecode_MouseDown(int, int, float, float)
+{
+    picDecode.setVisible(false);
+    picDecode2.setVisible(true);
+    forms::the<Player>().Tonewheel1.StopSong();
+}
+
+void frmDecoder::picDecode_MouseUp(int, int, float, float)
+{
+    JobIndex = 0;
+    if (startNextPair(*this)) lblComplete.setVisible(true);
+}
+
+void frmDecoder::Tonewheel1_ActFrame(int32_t ActFrame)
+{
+    Picture2.setWidth(ActFrame / 10);
+    if (float(Picture1.Width() - 100) < float(Picture2.Width())) {
+        picDecode.setVisible(true);
+        picDecode2.setVisible(false);
+    } else {
+        lblComplete.setCaption("Decoding");
+    }
+}
+
+void frmDecoder::Tonewheel1_ThreadEnded()
+{
+    lblComplete.setCaption("Complete");
+    startNextPair(*this);
+}
