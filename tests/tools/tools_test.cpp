@@ -10,6 +10,8 @@
 #include "tools/frmDecoder.h"
 #include "tools/frmEncoder.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <sndfile.h>
 
 #include <atomic>
@@ -183,9 +185,10 @@ TEST_F(Tools, EncoderRatesFollowTheCombosAndTypedTextsKeepTheLastOnes)
              w.Combo2.setListIndex(2);
          },
          56000, 44100},
-        {"typed texts",
+        {"an entry picked, then typed over",
          [](frmEncoder& w) {
-             w.Combo1.setText("fast");
+             w.Combo1.setListIndex(5);
+             QTest::keyClicks(static_cast<QComboBox*>(w.Combo1.widget())->lineEdit(), "0");
              w.Combo2.setText("48k");
          },
          56000, 44100},
