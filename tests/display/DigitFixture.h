@@ -4,28 +4,29 @@
 // box's picture tells which digit file it came from.
 
 #include "compact/Shade.h"
-#include "platform/forms/Form.h"
 #include "platform/forms/PictureData.h"
 #include "platform/forms/Testing.h"
 #include "player/Globals.h"
 #include "player/Player.h"
 #include "playlist/frmPlaylist.h"
 
-#include <QColor>
 #include <QDir>
-#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <string>
+#include <vector>
 
 class DigitTest : public ::testing::Test
 {
   protected:
+    using Digits = std::vector<int>; // tens and units of each row; -1 empty
+
     DigitTest()
     {
-        writeDigits(dir.path().toStdString());
         WinDir = dir.path().toStdString();
+        QDir().mkpath(dir.path() + "/time");
+        for (int d = 0; d < 10; ++d)
+            writeDigit(d);
     }
     ~DigitTest() override
     {
@@ -36,31 +37,33 @@ class DigitTest : public ::testing::Test
     }
 
     static QColor colourOf(int digit) { return QColor(20 * digit + 10, 200 - 15 * digit, 7 * digit); }
-    static std::string digitPath(const std::string& folder, int digit)
+    static QString digitPath(int digit)
     {
-        return folder + "/time/0" + std::to_string(digit) + ".bmp";
+        return QString::fromStdString(WinDir) + QString("/time/0%1.bmp").arg(digit);
     }
-    static void writeDigit(const std::string& folder, int digit, int width = 7)
+    static void writeDigit(int digit, int width = 7)
     {
         QImage image(width, 12, QImage::Format_RGB32);
         image.fill(colourOf(digit));
-        ASSERT_TRUE(image.save(QString::fromStdString(digitPath(folder, digit)), "BMP"));
+        ASSERT_TRUE(image.save(digitPath(digit), "BMP"));
     }
-    static void writeDigits(const std::string& folder)
-    {
-        QDir().mkpath(QString::fromStdString(folder + "/time"));
-        for (int d = 0; d < 10; ++d)
-            writeDigit(folder, d);
-    }
-
-    // The digit whose colour the box shows; -1 for an empty box, -2 for a picture of no digit.
+    // The digit whose colour a box shows; -1 for an empty box.
     static int digitIn(const forms::PictureBox& box)
     {
-        const forms::Picture& p = box.Picture();
-        if (p.empty()) return -1;
+        if (box.Picture().empty()) return -1;
         for (int d = 0; d < 10; ++d)
-            if (p.data->image.pixelColor(0, 0) == colourOf(d)) return d;
+            if (box.Picture().data->image.pixelColor(0, 0) == colourOf(d)) return d;
         return -2;
+    }
+    Digits elapsed()
+    {
+        Player& p = player();
+        return {digitIn(p.Time1), digitIn(p.time2), digitIn(p.time3), digitIn(p.time4)};
+    }
+    Digits strip()
+    {
+        Shade& s = shade();
+        return {digitIn(s.Time1), digitIn(s.time2), digitIn(s.time3), digitIn(s.time4)};
     }
 
     Player& player() { return forms::the<Player>(); }
