@@ -10,6 +10,9 @@ class Shade : public forms::Form
   public:
     Shade();
 
+    // A press on the background: the window drag (and the Options menu where the window has it).
+    void Form_MouseDown(int Button, int Shift, float X, float Y) override;
+
     // Transport buttons: the main window's commands.
     void PauseS_Click();
     void PauseS2_Click();

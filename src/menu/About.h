@@ -5,11 +5,27 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/Menu.h"
 
+#include <string>
+
 // The About box; it also carries the program's one menu, the hidden popup "Options".
 class About : public forms::Form
 {
   public:
     About();
+
+    // The Options menu's entries.
+    void mnuAbout_Click();
+    void mnuEncoder_Click();
+    void mnuDecoder_Click();
+    void mnuVolumeU_Click();
+    void mnuVolumeD_Click();
+    void mnuExitEncoder_Click();
+    void mnuExitDecoder_Click();
+    void mnuExitSonavel_Click();
+
+    // The box's web address.
+    void OpenUrl(const std::string& URL);
+    void Label3_Click();
 
     forms::Label Label1{*this, AboutLayout::row("Label1")};
     forms::Label Label2{*this, AboutLayout::row("Label2")};

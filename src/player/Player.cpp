@@ -37,4 +37,10 @@ Player::Player() : forms::Form(PlayerLayout::form)
     File1.onClick = [this] { File1_Click(); };
     imgLoad.onMouseDown = [this](int B, int S, float X, float Y) { imgLoad_MouseDown(B, S, X, Y); };
     imgLoad.onMouseUp = [this](int B, int S, float X, float Y) { imgLoad_MouseUp(B, S, X, Y); };
+    imgClose.onMouseDown = [this](int B, int S, float X, float Y) { imgClose_MouseDown(B, S, X, Y); };
+    imgClose.onMouseUp = [this](int B, int S, float X, float Y) { imgClose_MouseUp(B, S, X, Y); };
+    Minimize.onMouseDown = [this](int B, int S, float X, float Y) { Minimize_MouseDown(B, S, X, Y); };
+    Minimize.onMouseUp = [this](int B, int S, float X, float Y) { Minimize_MouseUp(B, S, X, Y); };
+    Playlist.onClick = [this] { Playlist_Click(); };
+    Tools.onClick = [this] { Tools_Click(); };
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Tray.h"
 #include "platform/audio/Tonewheel.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/Dialogs.h"
@@ -73,6 +74,22 @@ class Player : public forms::Form
     void File1_Click();
     void imgLoad_MouseDown(int Button, int Shift, float X, float Y);
     void imgLoad_MouseUp(int Button, int Shift, float X, float Y);
+
+    // Start-up, settings save and exit; the tray icon and the window's own handling.
+    void Form_Load() override;
+    void Form_Unload(int& Cancel) override;
+    void Form_Terminate() override;
+    void SaveSettings();
+    void imgClose_MouseDown(int Button, int Shift, float X, float Y);
+    void imgClose_MouseUp(int Button, int Shift, float X, float Y);
+    void Form_MouseDown(int Button, int Shift, float X, float Y) override;
+    void Form_MouseMove(int Button, int Shift, float X, float Y) override;
+    void Minimize_MouseDown(int Button, int Shift, float X, float Y);
+    void Minimize_MouseUp(int Button, int Shift, float X, float Y);
+    void Playlist_Click();
+    void Tools_Click();
+    // The tray record, filled once at start-up and kept for the window's life.
+    platform::NotifyIconData nid;
 
     forms::Image Minimize{*this, PlayerLayout::row("Minimize")};
     forms::Image imgClose{*this, PlayerLayout::row("imgClose")};

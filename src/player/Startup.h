@@ -1,4 +1,4 @@
 #pragma once
 
-// Shows the main window and, docked at its right edge with the same top, the playlist window.
+// The program's start: the main window is created (its load event does the start-up) and shown.
 void startSonavel();

@@ -11,6 +11,9 @@ class frmPlaylist : public forms::Form
   public:
     frmPlaylist();
 
+    // A press on the background drags the window, whatever the button.
+    void Form_MouseDown(int Button, int Shift, float X, float Y) override;
+
     // Buttons (press look on the down, the command on the up) and the lists' picks.
     void add1_MouseDown(int Button, int Shift, float X, float Y);
     void add1_MouseUp(int Button, int Shift, float X, float Y);

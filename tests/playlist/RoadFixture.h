@@ -20,6 +20,7 @@ class RoadTest : public ::testing::Test
   protected:
     RoadTest()
     {
+        player(); // its start-up resets the program-wide state, so it comes first
         NextSong = 0;
         NextShuffle = 0;
         SongFile.clear();

@@ -1,0 +1,68 @@
+#include "player/Settings.h"
+
+#include "platform/Tray.h"
+#include "platform/forms/Dialogs.h"
+#include "player/Globals.h"
+#include "player/Player.h"
+#include "settings/General.h"
+
+namespace settings
+{
+
+namespace
+{
+constexpr const char* RootKey = "HKEY_LOCAL_MACHINE";
+}
+
+std::string Read(const std::string& valueName)
+{
+    std::string key = RootKey; // the routines rewrite it to the sub-key path
+    return General::AsText(General::RegReadString(key, valueName));
+}
+
+void Write(const std::string& valueName, const std::string& text)
+{
+    std::string key = RootKey;
+    General::RegWriteString(key, valueName, text);
+}
+
+} // namespace settings
+
+void Player::SaveSettings()
+{
+    txtDrive.setText(Drive1.Drive());
+    txtDir.setText(Dir1.Path());
+    txtFile.setText(File1.Path());
+    settings::Write("Drive1", txtDrive.Text());
+    settings::Write("Dir1", txtDir.Text());
+    settings::Write("File1", txtFile.Text());
+    if (!LastPlaylist.empty()) {
+        txtsongfile.setText(LastPlaylist);
+        settings::Write("String Value2", txtsongfile.Text());
+        imgClose.setVisible(false);
+    } else {
+        txtsongfile.setText(settings::Unread);
+        settings::Write("String Value2", txtsongfile.Text());
+    }
+}
+
+void Player::imgClose_MouseDown(int, int, float, float)
+{
+    SaveSettings();
+}
+
+void Player::imgClose_MouseUp(int, int, float, float)
+{
+    imgClose.setVisible(true);
+    forms::End();
+}
+
+void Player::Form_Unload(int&)
+{
+    platform::Shell_NotifyIcon(platform::NIM_DELETE, nid);
+}
+
+void Player::Form_Terminate()
+{
+    platform::Shell_NotifyIcon(platform::NIM_DELETE, nid);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+// The four values that the main window keeps in the settings store, all under the root key.
+
+#include <string>
+
+namespace settings
+{
+
+// What a read answers for a value that is missing or cannot be read.
+inline constexpr const char* Unread = "Error";
+
+// The stored text of the value, or Unread.
+std::string Read(const std::string& valueName);
+// Failures are not noticed.
+void Write(const std::string& valueName, const std::string& text);
+
+} // namespace settings
