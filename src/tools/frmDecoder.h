@@ -31,6 +31,9 @@ class frmDecoder : public forms::Form
     int JobIndex = 0; // the pair to start next
     std::string InFile, OutFile;
 
+    // A press on the background: the window drag (and the Options menu where the window has it).
+    void Form_MouseDown(int Button, int Shift, float X, float Y) override;
+
     forms::ListBox List1{*this, frmDecoderLayout::row("List1")};
     forms::ListBox List2{*this, frmDecoderLayout::row("List2")};
     forms::TextBox txtFilename{*this, frmDecoderLayout::row("txtFilename")};

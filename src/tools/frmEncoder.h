@@ -32,6 +32,9 @@ class frmEncoder : public forms::Form
     int JobIndex = 0;       // the pair to start next
     std::string InFile, OutFile;
 
+    // A press on the background: the window drag (and the Options menu where the window has it).
+    void Form_MouseDown(int Button, int Shift, float X, float Y) override;
+
     forms::ListBox List1{*this, frmEncoderLayout::row("List1")};
     forms::ListBox List2{*this, frmEncoderLayout::row("List2")};
     forms::TextBox txtFilename{*this, frmEncoderLayout::row("txtFilename")};
