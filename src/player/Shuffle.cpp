@@ -5,6 +5,7 @@
 #include "player/Player.h"
 #include "playlist/frmPlaylist.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <utility>
@@ -20,7 +21,7 @@ double fineRandom()
 }
 
 // Selects the last entry equal to the song playing (exact text) and returns the index after
-// it, wrapping after the last entry; 0 when the song is not in the list.
+// the selected entry, wrapping after the last one; with nothing selected, 0.
 int indexAfterSong(forms::ListBox& list)
 {
     for (int i = list.ListCount() - 1; i >= 0; --i) {
