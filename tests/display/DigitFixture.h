@@ -23,6 +23,9 @@ class DigitTest : public ::testing::Test
 
     DigitTest()
     {
+        // The main window's start-up reads the data folder from "windir".
+        setenv("windir", dir.path().toUtf8().constData(), 1);
+        player();
         WinDir = dir.path().toStdString();
         QDir().mkpath(dir.path() + "/time");
         for (int d = 0; d < 10; ++d)
@@ -30,6 +33,7 @@ class DigitTest : public ::testing::Test
     }
     ~DigitTest() override
     {
+        unsetenv("windir");
         forms::Unload<Player>();
         forms::Unload<Shade>();
         forms::Unload<frmPlaylist>();
