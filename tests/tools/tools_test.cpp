@@ -10,8 +10,11 @@
 #include "tools/frmDecoder.h"
 #include "tools/frmEncoder.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QTimer>
 #include <sndfile.h>
 
 #include <atomic>
@@ -352,9 +355,39 @@ TEST_F(Tools, ClosingTheDecoderMidJobLeavesNoFileAndBringsTheMainWindowBack)
     forms::collectUnloaded();
     QCoreApplication::processEvents();
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"in.mp3"});
-    frmDecoder& fresh = decoder();
+    forms::testing::setScreenPixels(1000, 800);
+    frmDecoder& fresh = decoder(); // loaded afresh: empty, centred
+    forms::testing::resetScreen();
     EXPECT_EQ(fresh.List1.ListCount(), 0);
     EXPECT_FALSE(fresh.picDecode.Enabled());
+    EXPECT_NEAR(fresh.Left(), (15000 - 5085) / 2, 15);
+    EXPECT_NEAR(fresh.Top(), (12000 - 4155) / 2, 15);
+}
+
+// The program's own dialog, no script: an output is a name that need not exist yet.
+TEST(ToolsDialog, NameWavTakesANameThatDoesNotExistYet)
+{
+    TempDir dir;
+    const QString name = QString::fromStdString(dir.path("new.wav"));
+    std::optional<QFileDialog::FileMode> mode;
+    std::function<void()> answer = [&] {
+        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!d) return QTimer::singleShot(0, qApp, answer);
+        mode = d->fileMode();
+        d->selectFile(name);
+        if (mode == QFileDialog::AnyFile)
+            static_cast<QDialog*>(d)->accept(); // the dialog's own accept, as its Open button
+        else
+            d->reject(); // its accept would refuse the name with a message box
+    };
+    QTimer::singleShot(0, qApp, answer);
+    frmDecoder& w = forms::the<frmDecoder>();
+    forms::testing::press(w.picWav, 1);
+    forms::testing::release(w.picWav, 1);
+    EXPECT_EQ(mode, QFileDialog::AnyFile);
+    EXPECT_EQ(w.List2.List(0), name.toStdString());
+    forms::Unload<frmDecoder>();
+    forms::collectUnloaded();
 }
 
 TEST(ToolsPercent, NearestWholePercentHalvesToEven)

@@ -20,6 +20,7 @@ namespace
 {
 
 constexpr long OFN_OVERWRITEPROMPT = 0x2;
+constexpr long OFN_FILEMUSTEXIST = 0x1000;
 
 std::optional<QSize> screenOverride;
 
@@ -38,7 +39,10 @@ std::optional<std::string> runFileDialog(CommonDialog& d, bool save)
     QFileDialog dialog(QApplication::activeWindow(), detail::qs(d.DialogTitle));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // As the original dialog, an open dialog takes a name that does not exist yet unless its file
+    // must exist (the tools name their new outputs with it).
+    const bool mustExist = !save && (d.Flags & OFN_FILEMUSTEXIST);
+    dialog.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (save && !(d.Flags & OFN_OVERWRITEPROMPT)) dialog.setOption(QFileDialog::DontConfirmOverwrite);
     const QStringList filters = detail::nameFiltersOf(d.Filter);
     if (!filters.isEmpty()) {
