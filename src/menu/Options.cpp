@@ -1,6 +1,7 @@
 #include "menu/About.h"
 #include "platform/forms/Dialogs.h"
 #include "player/Player.h"
+#include "tools/ToolWindows.h"
 #include "tools/frmDecoder.h"
 #include "tools/frmEncoder.h"
 
@@ -32,14 +33,12 @@ void About::mnuVolumeD_Click()
 
 void About::mnuExitEncoder_Click()
 {
-    forms::the<Player>().Show();
-    forms::Unload<frmEncoder>();
+    CloseToolWindow<frmEncoder>();
 }
 
 void About::mnuExitDecoder_Click()
 {
-    forms::the<Player>().Show();
-    forms::Unload<frmDecoder>();
+    CloseToolWindow<frmDecoder>();
 }
 
 void About::mnuExitSonavel_Click()

@@ -1,93 +1,70 @@
-// The Options menu's entries and the About box.
+// The Options menu's entries, the tools and playlist buttons, and the About box.
 
 #include "MainWindowFixture.h"
 
-namespace ft = forms::testing;
-
-namespace
-{
-
 using Options = MainWindowTest;
 
-} // namespace
-
-TEST_F(Options, EntriesOpenAndCloseTheirWindows)
+TEST_F(Options, EntriesAndButtonsOpenAndCloseTheirWindows)
 {
     Player& p = player();
     p.Show();
-    const auto choose = [&](const char* entry) {
-        script().menuChoices.push_back(entry);
-        ft::click(p.Tools);
-    };
-    choose("mnuAbout");
+    frmPlaylist& list = forms::the<frmPlaylist>();
+    const int left = list.Left();
+    for (bool shown : {false, true}) {
+        ft::click(p.Playlist);
+        EXPECT_EQ(list.Visible(), shown);
+    }
+    EXPECT_EQ(list.Left(), left);
+
+    ft::click(p.Tools);
+    EXPECT_EQ(script().menus.at(0).menu, "mnuFile");
+    choose(p, "mnuAbout");
     EXPECT_TRUE(forms::the<About>().Visible());
-    EXPECT_EQ(forms::the<About>().Caption(), "About ");
-
-    choose("mnuDecoder");
+    choose(p, "mnuDecoder");
     frmDecoder* decoder = &forms::the<frmDecoder>();
-    EXPECT_TRUE(decoder->Visible());
-    choose("mnuDecoder");
+    choose(p, "mnuDecoder");
     EXPECT_EQ(&forms::the<frmDecoder>(), decoder) << "shown again, never created twice";
-    choose("mnuEncoder");
+    EXPECT_TRUE(decoder->Visible());
+    choose(p, "mnuEncoder");
     EXPECT_TRUE(forms::the<frmEncoder>().Visible());
-
-    // Closing a tool brings the main window back, also beside the compact window.
-    p.Hide();
-    choose("mnuExitDecoder");
-    EXPECT_TRUE(p.Visible());
-    EXPECT_FALSE(forms::isLoaded<frmDecoder>());
-    EXPECT_TRUE(forms::isLoaded<frmEncoder>());
-    p.Hide();
-    choose("mnuExitDecoder"); // not open: only the main window is shown
-    EXPECT_TRUE(p.Visible());
-    EXPECT_FALSE(forms::isLoaded<frmDecoder>());
-    choose("mnuExitEncoder");
-    EXPECT_FALSE(forms::isLoaded<frmEncoder>());
+    // Closing a tool brings the main window back, whether the tool is open or not.
+    for (const char* entry : {"mnuExitDecoder", "mnuExitDecoder", "mnuExitEncoder"}) {
+        p.Hide();
+        choose(forms::the<Shade>(), entry);
+        EXPECT_TRUE(p.Visible());
+    }
+    EXPECT_FALSE(forms::isLoaded<frmDecoder>() || forms::isLoaded<frmEncoder>());
     EXPECT_EQ(script().endRequests, 0);
 }
 
 TEST_F(Options, VolumeEntriesStepByTwentyFive)
 {
     Player& p = player();
-    struct Case {
+    const struct {
         const char* entry;
-        int from, level;
-        int to;
+        int from, to;
         const char* figure;
-        int levelAfter;
-    } cases[] = {
-        {"mnuVolumeD", 50, 0, 25, "5", 25},    {"mnuVolumeD", 25, 25, 0, "0", 0},
-        {"mnuVolumeD", 20, 20, 0, "0", 20},    {"mnuVolumeD", 0, 0, 0, "0", 0},
-        {"mnuVolumeU", 50, 0, 75, "15", 75},   {"mnuVolumeU", 75, 75, 100, "20", 100},
-        {"mnuVolumeU", 80, 80, 100, "20", 80},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.entry) + " from " + std::to_string(c.from));
+        int levelAfter; // 33 before each step
+    } cases[] = {{"mnuVolumeD", 25, 0, "0", 0},
+                 {"mnuVolumeD", 20, 0, "0", 33},
+                 {"mnuVolumeU", 75, 100, "20", 100},
+                 {"mnuVolumeU", 80, 100, "20", 33}};
+    for (const auto& c : cases) {
         p.Tonewheel1.SetVolume(static_cast<int16_t>(c.from), static_cast<int16_t>(c.from));
         p.Text2.setText(std::to_string(c.from));
-        p.Text3.setText(std::to_string(c.from));
-        VolumeLevel = static_cast<int16_t>(c.level);
-        script().menuChoices.push_back(c.entry);
-        ft::press(p, 2, 30, 30);
-        ft::release(p, 2, 30, 30);
-        EXPECT_EQ(p.Tonewheel1.VolumeA(), c.to);
-        EXPECT_EQ(p.Tonewheel1.VolumeB(), c.to);
-        EXPECT_EQ(p.Text2.Text(), std::to_string(c.to));
-        EXPECT_EQ(p.Label14.Caption(), c.figure);
-        EXPECT_EQ(VolumeLevel, c.levelAfter);
+        VolumeLevel = 33;
+        choose(p, c.entry);
+        EXPECT_EQ(p.Tonewheel1.VolumeB(), c.to) << c.entry << c.from;
+        EXPECT_EQ(p.Label14.Caption(), c.figure) << c.entry << c.from;
+        EXPECT_EQ(VolumeLevel, c.levelAfter) << c.entry << c.from;
     }
 }
 
-TEST_F(Options, AboutBoxOpensItsAddressOnlyFromTheAddress)
+TEST_F(Options, OnlyTheAddressOpensTheWebPageEachTimeItIsClicked)
 {
     About& about = forms::the<About>();
     about.Show();
-    ft::click(about.Label1);
-    ft::click(about.Label2);
-    EXPECT_TRUE(script().urlsOpened.empty());
-    EXPECT_EQ(about.Label2.Caption(), "Visist us at:");
-    ft::click(about.Label3);
-    ft::click(about.Label3);
-    EXPECT_EQ(script().urlsOpened,
-              (std::vector<std::string>{about.Label3.Caption(), about.Label3.Caption()}));
+    for (forms::Label* label : {&about.Label1, &about.Label2, &about.Label3, &about.Label3})
+        ft::click(*label);
+    EXPECT_EQ(script().urlsOpened, std::vector<std::string>(2, about.Label3.Caption()));
 }
