@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: a plain build, then one under ASan and UBSan.
+# Sets up, builds and runs every test: once under ASan and UBSan, then a plain build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 werror=OFF
 [[ "${CI:-}" == "true" ]] && werror=ON
 jobs=$(nproc)
+# Qt wants a private runtime folder; CI has none.
+if [[ -z "${XDG_RUNTIME_DIR:-}" ]]; then
+  export XDG_RUNTIME_DIR=$(mktemp -d)
+  chmod 700 "$XDG_RUNTIME_DIR"
+fi
 
 run_suite() {  # <build dir> <extra cmake args...>
   local dir=$1; shift

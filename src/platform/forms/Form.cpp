@@ -65,6 +65,8 @@ class FormWindow : public QWidget
     {
         if (background_.empty()) return;
         QPainter painter(this);
+        // Where a window is larger than its skin, the rest stays dark like the skin's panels.
+        painter.fillRect(rect(), Qt::black);
         painter.drawImage(QPoint(0, 0), background_.data->image);
     }
 
