@@ -2,9 +2,10 @@
 
 #include <functional>
 
-namespace platform {
+namespace platform
+{
 
 // Runs the program's event loop; `start` runs once the application object exists.
 int runApplication(int argc, char** argv, const std::function<void()>& start);
 
-}  // namespace platform
+} // namespace platform
