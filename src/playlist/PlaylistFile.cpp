@@ -1,5 +1,7 @@
 #include "playlist/PlaylistFile.h"
 
+#include "platform/TempOutput.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -180,7 +182,7 @@ bool writePlaylist(const std::string& path, const std::vector<std::string>& entr
         std::free(real);
     }
 
-    mode_t mode = 0666; // a new file: the process's umask applies on creation
+    mode_t mode = 0; // an existing file's permissions, which the new one keeps
     bool existed = false;
     struct stat st {
     };
@@ -200,25 +202,14 @@ bool writePlaylist(const std::string& path, const std::vector<std::string>& entr
     for (const auto& e : entries)
         data.append(e).append("\r\n");
 
-    const auto slash = target.rfind('/');
-    const std::string dir = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    // Shortened so that a long file name still leaves room for the temporary name's suffix.
-    const std::string name = (slash == std::string::npos ? target : target.substr(slash + 1)).substr(0, 200);
-    std::string temp;
+    platform::TempOutput temp;
     Fd out;
-    for (int attempt = 0; attempt < 100 && out.fd < 0; ++attempt) {
-        temp = dir + "." + name + "." + std::to_string(::getpid()) + "." + std::to_string(attempt) + ".tmp";
-        out.fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (out.fd < 0 && errno != EEXIST) return false;
-    }
+    out.fd = temp.create(target);
     if (out.fd < 0) return false;
-
     bool ok = writeAll(out.fd, data) && (!existed || ::fchmod(out.fd, mode) == 0) && ::fsync(out.fd) == 0;
     ok = ::close(out.fd) == 0 && ok;
     out.fd = -1;
-    ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
-    return ok;
+    return ok && temp.commit();
 }
 
 } // namespace playlist

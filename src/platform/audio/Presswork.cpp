@@ -1,7 +1,7 @@
 #include "platform/audio/Presswork.h"
 
+#include "platform/TempOutput.h"
 #include "platform/audio/JobEvents.h"
-#include "platform/audio/TempOutput.h"
 
 #include <algorithm>
 #include <atomic>

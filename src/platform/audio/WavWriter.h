@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/audio/TempOutput.h"
+#include "platform/TempOutput.h"
 
 #include <cstddef>
 #include <cstdint>

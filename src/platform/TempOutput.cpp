@@ -1,4 +1,4 @@
-#include "platform/audio/TempOutput.h"
+#include "platform/TempOutput.h"
 
 #include <atomic>
 #include <cerrno>
@@ -6,7 +6,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace platform::audio
+namespace platform
 {
 
 TempOutput::~TempOutput()
@@ -21,7 +21,8 @@ int TempOutput::create(const std::string& target)
     static std::atomic<unsigned> counter{0};
     const auto slash = target.rfind('/');
     const std::string dir = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    // Shortened so that a long file name still leaves room for the temporary name's suffix.
+    const std::string name = (slash == std::string::npos ? target : target.substr(slash + 1)).substr(0, 200);
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string temp =
             dir + "." + name + "." + std::to_string(getpid()) + "." + std::to_string(counter++) + ".part";
@@ -54,4 +55,4 @@ void TempOutput::abandon()
     temp_.clear();
 }
 
-} // namespace platform::audio
+} // namespace platform

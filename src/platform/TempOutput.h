@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace platform::audio
+namespace platform
 {
 
 // An output file written under a temporary name in the target's folder and renamed over the
@@ -25,4 +25,4 @@ class TempOutput
     std::string target_, temp_;
 };
 
-} // namespace platform::audio
+} // namespace platform
