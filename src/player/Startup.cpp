@@ -5,10 +5,10 @@
 #include "player/Globals.h"
 #include "player/Player.h"
 #include "player/Settings.h"
+#include "player/WindowPlacement.h"
 #include "playlist/PlaylistStore.h"
 #include "playlist/frmPlaylist.h"
 
-#include <cmath>
 #include <cstring>
 
 void startSonavel()
@@ -30,11 +30,9 @@ void applyStored(const std::string& value, auto&& set)
 
 void Player::Form_Load()
 {
-    // Left of the screen's centre by 2500 twips; nothing keeps it on the screen.
-    const float left = (forms::Screen::Width() - Width()) / 2.0f - 2500.0f;
-    const float top = (forms::Screen::Height() - Height()) / 2.0f;
-    setLeft(static_cast<int>(std::lrint(left)));
-    setTop(static_cast<int>(std::lrint(top)));
+    // Left of the screen's centre, leaving room for the playlist window beside it; nothing
+    // keeps it on the screen.
+    windows::CentreOnScreen(*this, 2500);
 
     frmPlaylist& playlistWindow = forms::the<frmPlaylist>();
     playlistWindow.Show();

@@ -2,6 +2,7 @@
 // another through the window's own playback component.
 
 #include "player/Player.h"
+#include "player/WindowPlacement.h"
 #include "tools/ConversionQueue.h"
 #include "tools/ToolWindows.h"
 #include "tools/frmDecoder.h"
@@ -25,7 +26,7 @@ bool startNextPair(frmDecoder& w)
 
 void frmDecoder::Form_Load()
 {
-    tools::CentreOnScreen(*this);
+    windows::CentreOnScreen(*this);
 }
 
 void frmDecoder::Form_Unload(int&)

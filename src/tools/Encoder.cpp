@@ -2,6 +2,7 @@
 // another through the encoding component, at the bit rate and sample rate of the two combos.
 
 #include "player/Player.h"
+#include "player/WindowPlacement.h"
 #include "tools/ConversionQueue.h"
 #include "tools/ToolWindows.h"
 #include "tools/frmEncoder.h"
@@ -36,7 +37,7 @@ bool startNextPair(frmEncoder& w)
 
 void frmEncoder::Form_Load()
 {
-    tools::CentreOnScreen(*this);
+    windows::CentreOnScreen(*this);
 }
 
 void frmEncoder::Form_Unload(int&)
