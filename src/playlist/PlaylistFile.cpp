@@ -15,16 +15,6 @@ namespace playlist
 namespace
 {
 
-enum class Format { None, M3U, PLS };
-
-Format formatOf(std::string_view path)
-{
-    std::string ext(path.substr(path.size() < 3 ? 0 : path.size() - 3));
-    for (char& c : ext)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return ext == "M3U" ? Format::M3U : ext == "PLS" ? Format::PLS : Format::None;
-}
-
 std::string_view withoutLeadingBlanks(std::string_view line)
 {
     const auto start = line.find_first_not_of(' ');
@@ -130,6 +120,14 @@ bool writeAll(int fd, const std::string& data)
 }
 
 } // namespace
+
+Format formatOf(std::string_view path)
+{
+    std::string ext(path.substr(path.size() < 3 ? 0 : path.size() - 3));
+    for (char& c : ext)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return ext == "M3U" ? Format::M3U : ext == "PLS" ? Format::PLS : Format::None;
+}
 
 std::string FileTitle(std::string& a)
 {

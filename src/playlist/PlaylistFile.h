@@ -13,11 +13,15 @@ namespace playlist
 // A read adds at most this many entries; the rest of the file is ignored.
 inline constexpr std::size_t MaxEntries = 32766;
 
+// How a playlist file is read: told by the last three characters of its name, in any case.
+enum class Format { None, M3U, PLS };
+Format formatOf(std::string_view path);
+
 // Replaces every "_" in a by a blank, in place, and returns the part after its last "/".
 std::string FileTitle(std::string& a);
 
-// The entries that the playlist file at `path` holds, given its contents. The reader is chosen
-// by the last three characters of the path (M3U or PLS, any case); other names give none.
+// The entries that the playlist file at `path` holds, given its contents; a name of no
+// format gives none.
 std::vector<std::string> parsePlaylist(std::string_view path, std::string_view contents);
 
 // Reads the playlist file at `path`; nullopt when it cannot be opened (missing, no access,

@@ -3,11 +3,9 @@
 #include "player/NumberText.h"
 #include "player/Player.h"
 #include "playlist/PlaylistCommands.h"
+#include "playlist/PlaylistFile.h"
 #include "playlist/PlaylistStore.h"
 #include "playlist/frmPlaylist.h"
-
-#include <algorithm>
-#include <cctype>
 
 namespace
 {
@@ -16,10 +14,7 @@ namespace
 // a file that no load could read back.
 std::string withPlaylistEnding(const std::string& name)
 {
-    std::string ending = name.substr(name.size() < 3 ? 0 : name.size() - 3);
-    std::transform(ending.begin(), ending.end(), ending.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return ending == "M3U" ? name : name + ".M3U";
+    return playlist::formatOf(name) == playlist::Format::M3U ? name : name + ".M3U";
 }
 
 // The picked entry goes: List1's selection, and with it NextSong, moves to the entry before it.
