@@ -3,7 +3,6 @@
 #include "player/Player.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 using numbers::text;
 using numbers::value;
@@ -42,21 +41,18 @@ void Player::StepVolume(VolumeDirection direction, int step, int threshold)
     const bool down = direction == VolumeDirection::Down;
     const double current = value(Text2.Text());
 
-    if (down ? current < threshold : current > threshold) {
-        // The last partial step goes straight to the limit; the remembered volume stays.
+    // The last partial step goes straight to the limit; the remembered volume stays then.
+    const bool toLimit = down ? current < threshold : current > threshold;
+    if (toLimit) {
         const std::int16_t limit = down ? 0 : 100;
         Tonewheel1.SetVolume(limit, limit);
-        Text3.setText(text(Tonewheel1.VolumeA()));
-        Text2.setText(text(Tonewheel1.VolumeB()));
     } else {
         const int delta = down ? -step : step;
-        const std::int16_t a = channel(Tonewheel1.VolumeA() + delta);
-        const std::int16_t b = channel(Tonewheel1.VolumeB() + delta);
-        Tonewheel1.SetVolume(a, b);
-        Text3.setText(text(Tonewheel1.VolumeA()));
-        Text2.setText(text(Tonewheel1.VolumeB()));
-        VolumeLevel = static_cast<std::int16_t>(numbers::nearest(value(Text2.Text())));
+        Tonewheel1.SetVolume(channel(Tonewheel1.VolumeA() + delta), channel(Tonewheel1.VolumeB() + delta));
     }
+    Text3.setText(text(Tonewheel1.VolumeA()));
+    Text2.setText(text(Tonewheel1.VolumeB()));
+    if (!toLimit) VolumeLevel = static_cast<std::int16_t>(numbers::nearest(value(Text2.Text())));
     Label14.setCaption(text(static_cast<long long>(numbers::nearest(value(Text2.Text())) / 5)));
 }
 
