@@ -3,8 +3,10 @@
 #include "player/Globals.h"
 
 #include <charconv>
+#include <cmath>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <system_error>
 
 namespace
@@ -19,8 +21,8 @@ struct CachedDigit {
     forms::Picture picture;
 };
 
-// The elapsed seconds are drawn on every frame, so a draw must not decode a bitmap again
-// unless its file changed; a stat per draw keeps a replaced digit file showing at once.
+// The elapsed seconds are drawn every second of playback, so a draw must not decode a bitmap
+// again unless its file changed; a stat per draw keeps a replaced digit file showing at once.
 forms::Picture loadCached(const std::string& path)
 {
     static std::map<std::string, CachedDigit> cache;
@@ -39,20 +41,15 @@ forms::Picture loadCached(const std::string& path)
     return entry.picture;
 }
 
-void drawDigit(forms::PictureBox& box, int digit)
-{
-    const forms::Picture picture = digitPicture(digit);
-    if (!picture.empty()) box.setPicture(picture);
-}
-
-} // namespace
-
+// A missing or unreadable file gives an empty picture.
 forms::Picture digitPicture(int digit)
 {
     if (digit < 0 || digit > 9) return {};
     return loadCached(WinDir + "/time/0" + std::to_string(digit) + ".bmp");
 }
 
+// The whole number 0..last that the caption holds (blanks around it allowed); none for any
+// other text: another number, a fraction, a sign, or no number at all.
 std::optional<int> wholeCaptionValue(const std::string& caption, int last)
 {
     const auto first = caption.find_first_not_of(' ');
@@ -62,10 +59,17 @@ std::optional<int> wholeCaptionValue(const std::string& caption, int last)
     const char* begin = caption.data() + first;
     const auto [ptr, ec] = std::from_chars(begin, caption.data() + end, value);
     if (ec != std::errc() || ptr != caption.data() + end) return std::nullopt;
-    for (int k = 0; k <= last; ++k)
-        if (value == k) return k;
-    return std::nullopt;
+    if (!(value >= 0 && value <= last) || value != std::trunc(value)) return std::nullopt; // also NaN
+    return static_cast<int>(value);
 }
+
+void drawDigit(forms::PictureBox& box, int digit)
+{
+    const forms::Picture picture = digitPicture(digit);
+    if (!picture.empty()) box.setPicture(picture);
+}
+
+} // namespace
 
 void DrawTimeDigits(const std::string& caption, int last, DigitOrder order,
                     std::initializer_list<DigitRow> rows)
