@@ -20,7 +20,7 @@ void Shade::StopS_MouseUp(int, int, float, float)
 
 void Shade::NextS_MouseDown(int, int, float, float)
 {
-    forms::the<Player>().SkipPress(NextS);
+    NextS.setVisible(false); // the pressed look painted under it shows
 }
 
 void Shade::NextS_MouseUp(int, int, float, float)
@@ -30,7 +30,7 @@ void Shade::NextS_MouseUp(int, int, float, float)
 
 void Shade::PreviousS_MouseDown(int, int, float, float)
 {
-    forms::the<Player>().SkipPress(PreviousS);
+    PreviousS.setVisible(false);
 }
 
 void Shade::PreviousS_MouseUp(int, int, float, float)

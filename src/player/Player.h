@@ -21,7 +21,6 @@ class Player : public forms::Form
     void PausePlayback();
     void ResumePlayback();
     void StopPlayback();
-    void SkipPress(forms::Image& button);
     void SkipNext(forms::Image& button);
     void SkipPrevious(forms::Image& button);
     void imgpause_Click();

@@ -58,11 +58,6 @@ void Player::StopPlayback()
     imgVolumeUp.setEnabled(false);
 }
 
-void Player::SkipPress(forms::Image& button)
-{
-    button.setVisible(false); // the pressed look painted under it shows
-}
-
 void Player::SkipNext(forms::Image& button)
 {
     button.setVisible(true);
@@ -100,7 +95,7 @@ void Player::imgstop_Click()
 
 void Player::imgSeek1_MouseDown(int, int, float, float)
 {
-    SkipPress(imgSeek1);
+    imgSeek1.setVisible(false); // the pressed look painted under it shows
 }
 
 void Player::imgSeek1_MouseUp(int, int, float, float)
@@ -110,7 +105,7 @@ void Player::imgSeek1_MouseUp(int, int, float, float)
 
 void Player::imgseek2_MouseDown(int, int, float, float)
 {
-    SkipPress(imgseek2);
+    imgseek2.setVisible(false);
 }
 
 void Player::imgseek2_MouseUp(int, int, float, float)
