@@ -11,10 +11,15 @@
 namespace windows
 {
 
+void PopupOptions(forms::Form& window)
+{
+    forms::PopupMenu(window, forms::the<About>().mnuFile);
+}
+
 void DragWindow(forms::Form& window, int Button, RightButton right)
 {
     if (Button == 2 && right == RightButton::PopsMenu) {
-        forms::PopupMenu(window, forms::the<About>().mnuFile);
+        PopupOptions(window);
         return;
     }
     window.DragWindow();

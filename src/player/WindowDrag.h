@@ -10,6 +10,9 @@ class Form;
 namespace windows
 {
 
+// Pops up the program's one menu, Options, which the About box carries, over `window`.
+void PopupOptions(forms::Form& window);
+
 enum class RightButton { PopsMenu, Drags };
 
 // A press on the window's background: the right button opens the Options menu where the

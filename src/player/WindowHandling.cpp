@@ -1,8 +1,7 @@
-#include "menu/About.h"
 #include "platform/Tray.h"
 #include "platform/forms/Dialogs.h"
-#include "platform/forms/Menu.h"
 #include "player/Player.h"
+#include "player/WindowDrag.h"
 #include "playlist/frmPlaylist.h"
 
 #include <cmath>
@@ -16,7 +15,7 @@ void Player::Form_MouseMove(int Button, int, float X, float)
     if (Button != 0) return;
     const double message = std::nearbyint(static_cast<double>(X) / forms::Screen::TwipsPerPixelX());
     if (message == platform::WM_LBUTTONUP) {
-        forms::PopupMenu(*this, forms::the<About>().mnuFile);
+        windows::PopupOptions(*this);
     } else if (message == platform::WM_LBUTTONDBLCLK) {
         setWindowState(0);
         Show();
@@ -44,5 +43,5 @@ void Player::Playlist_Click()
 
 void Player::Tools_Click()
 {
-    forms::PopupMenu(*this, forms::the<About>().mnuFile);
+    windows::PopupOptions(*this);
 }
