@@ -36,14 +36,10 @@ void Player::SaveSettings()
     settings::Write("Drive1", txtDrive.Text());
     settings::Write("Dir1", txtDir.Text());
     settings::Write("File1", txtFile.Text());
-    if (!LastPlaylist.empty()) {
-        txtsongfile.setText(LastPlaylist);
-        settings::Write("String Value2", txtsongfile.Text());
-        imgClose.setVisible(false);
-    } else {
-        txtsongfile.setText(settings::Unread);
-        settings::Write("String Value2", txtsongfile.Text());
-    }
+    // With no playlist the store holds the unread answer, so the next start loads none.
+    txtsongfile.setText(LastPlaylist.empty() ? std::string(settings::Unread) : LastPlaylist);
+    settings::Write("String Value2", txtsongfile.Text());
+    if (!LastPlaylist.empty()) imgClose.setVisible(false);
 }
 
 void Player::imgClose_MouseDown(int, int, float, float)
