@@ -5,9 +5,8 @@
 #include <cstdint>
 #include <string>
 
-// Index into frmPlaylist.List1 of the song that Timer10 starts next (shuffle off). Held as a
-// full int rather than 16 bits: the list has no size limit when filled by hand, and the
-// original variant widened on overflow instead of wrapping to a negative index.
+// Index into frmPlaylist.List1 of the song that Timer10 starts next (shuffle off). A full int:
+// a list filled by hand has no size limit, and a 16-bit index would wrap to a negative one.
 extern int NextSong;
 // The same into frmPlaylist.List7 (shuffle on); an int for the same reason.
 extern int NextShuffle;
