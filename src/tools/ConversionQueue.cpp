@@ -8,32 +8,39 @@
 namespace tools
 {
 
-bool SameFile(const std::string& input, const std::string& output)
+namespace
+{
+
+// True when converting `input` into `output` would write over the input itself.
+bool sameFile(const std::string& input, const std::string& output)
 {
     if (input == output) return true;
     std::error_code ec; // a name that does not exist yet cannot be the input
     return std::filesystem::equivalent(input, output, ec) && !ec;
 }
 
+} // namespace
+
 bool StartNextPair(const ConversionQueue& q, const std::function<void()>& run)
 {
-    for (;;) {
-        const std::string input = q.List1.List(q.JobIndex), output = q.List2.List(q.JobIndex);
+    std::string input, output;
+    for (;; ++q.JobIndex) {
+        input = q.List1.List(q.JobIndex);
+        output = q.List2.List(q.JobIndex);
         if (input.empty() || output.empty()) {
             q.StartButton.setVisible(true);
             q.BusyLook.setVisible(false);
             return false;
         }
-        if (!SameFile(input, output)) break;
-        ++q.JobIndex;
+        if (!sameFile(input, output)) break;
     }
-    q.InFile = q.List1.List(q.JobIndex);
-    q.OutFile = q.List2.List(q.JobIndex);
+    q.InFile = input;
+    q.OutFile = output;
     run();
     q.List1.setListIndex(q.JobIndex);
     q.List2.setListIndex(q.JobIndex);
-    q.txtFilename.setText(q.List1.List(q.JobIndex));
-    q.txtOutname.setText(q.List2.List(q.JobIndex));
+    q.txtFilename.setText(input);
+    q.txtOutname.setText(output);
     ++q.JobIndex;
     return true;
 }

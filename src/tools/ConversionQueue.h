@@ -25,9 +25,6 @@ struct ConversionQueue {
     std::string& OutFile;
 };
 
-// True when converting `input` into `output` would write over the input itself.
-bool SameFile(const std::string& input, const std::string& output);
-
 // Starts the pair at JobIndex with `run` (which opens and starts InFile -> OutFile), shows it in
 // both lists and name boxes, and moves JobIndex past it. A pair whose output names its own input
 // is passed over, so the input survives. The queue is over at the first position whose input or
