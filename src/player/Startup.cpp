@@ -1,7 +1,6 @@
 #include "player/Startup.h"
 
 #include "platform/DataDir.h"
-#include "platform/forms/Dialogs.h"
 #include "player/Globals.h"
 #include "player/Player.h"
 #include "player/Settings.h"
