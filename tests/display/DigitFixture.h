@@ -9,6 +9,7 @@
 #include "player/Globals.h"
 #include "player/Player.h"
 #include "playlist/frmPlaylist.h"
+#include "support/AppWindows.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -34,10 +35,7 @@ class DigitTest : public ::testing::Test
     ~DigitTest() override
     {
         unsetenv("windir");
-        forms::Unload<Player>();
-        forms::Unload<Shade>();
-        forms::Unload<frmPlaylist>();
-        forms::collectUnloaded();
+        testsupport::unloadWindows();
     }
 
     static QColor colourOf(int digit) { return QColor(20 * digit + 10, 200 - 15 * digit, 7 * digit); }

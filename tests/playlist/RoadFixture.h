@@ -8,6 +8,7 @@
 #include "player/Globals.h"
 #include "player/Player.h"
 #include "playlist/frmPlaylist.h"
+#include "support/AppWindows.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -29,13 +30,7 @@ class RoadTest : public ::testing::Test
         VolumeLevel = 0;
         ElapsedMs = 0;
     }
-    ~RoadTest() override
-    {
-        forms::Unload<Player>();
-        forms::Unload<Shade>();
-        forms::Unload<frmPlaylist>();
-        forms::collectUnloaded();
-    }
+    ~RoadTest() override { testsupport::unloadWindows(); }
 
     Player& player() { return forms::the<Player>(); }
     Shade& shade() { return forms::the<Shade>(); }

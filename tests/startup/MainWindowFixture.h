@@ -11,6 +11,7 @@
 #include "player/Player.h"
 #include "player/Settings.h"
 #include "playlist/frmPlaylist.h"
+#include "support/AppWindows.h"
 #include "tools/frmDecoder.h"
 #include "tools/frmEncoder.h"
 
@@ -39,16 +40,7 @@ class MainWindowTest : public ::testing::Test
         ft::setMountTable("");
         unsetenv("XDG_CONFIG_HOME");
     }
-    static void unloadAll()
-    {
-        forms::Unload<About>();
-        forms::Unload<frmDecoder>();
-        forms::Unload<frmEncoder>();
-        forms::Unload<Shade>();
-        forms::Unload<Player>();
-        forms::Unload<frmPlaylist>();
-        forms::collectUnloaded();
-    }
+    static void unloadAll() { testsupport::unloadWindows(); }
     std::string path(const std::string& name) const { return tmp.path().toStdString() + "/" + name; }
     Player& player() { return forms::the<Player>(); }
     ft::Script& script() { return ui.script(); }

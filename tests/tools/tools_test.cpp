@@ -5,6 +5,7 @@
 #include "platform/audio/AudioTesting.h"
 #include "platform/forms/Testing.h"
 #include "player/Player.h"
+#include "support/AppWindows.h"
 #include "tools/ConversionQueue.h"
 #include "tools/frmDecoder.h"
 #include "tools/frmEncoder.h"
@@ -31,10 +32,7 @@ class Tools : public ::testing::Test
     ~Tools() override
     {
         setFrameHookForTesting(nullptr);
-        forms::Unload<frmDecoder>();
-        forms::Unload<frmEncoder>();
-        forms::Unload<Player>();
-        forms::collectUnloaded();
+        testsupport::unloadWindows();
     }
     // A press and release on a picker button, the dialog answering `answer` (nullopt: cancel).
     void pick(forms::Control& button, std::optional<std::string> answer)

@@ -6,6 +6,7 @@
 #include "platform/forms/Testing.h"
 #include "player/Player.h"
 #include "playlist/frmPlaylist.h"
+#include "support/AppWindows.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -23,9 +24,7 @@ class Startup : public ::testing::TestWithParam<StartupCase>
   protected:
     void TearDown() override
     {
-        forms::Unload<frmPlaylist>();
-        forms::Unload<Player>();
-        forms::collectUnloaded();
+        testsupport::unloadWindows();
         forms::testing::resetScreen();
     }
 };
