@@ -141,13 +141,13 @@ void SplitKeyPath(std::string& keyText, std::uint32_t& root)
 RegValue RegReadString(std::string& keyText, const std::string& valueName)
 {
     if (!splitForValue(keyText)) return {};
-    if (!openKey(keyText, store::KEY_READ)) return std::string("Error");
+    if (!openKey(keyText, store::KEY_READ)) return std::string(ReadError);
     RegBuffer.assign(BufferSize, ' ');
     RegBufferLen = BufferSize;
     std::uint32_t type = 0;
     RegResult = store::RegQueryValueEx(RegKey, valueName.c_str(), &type,
                                        reinterpret_cast<std::uint8_t*>(RegBuffer.data()), &RegBufferLen);
-    if (!closeAfterQuery()) return std::string("Error");
+    if (!closeAfterQuery()) return std::string(ReadError);
     RegBuffer = trimBlanks(RegBuffer);
     // Drops the terminating NUL that stands behind the text; data stored without one lose
     // their last character instead, and data of blanks only give the empty text.
@@ -168,13 +168,13 @@ void RegWriteString(std::string& keyText, const std::string& valueName, const st
 RegValue RegReadDword(std::string& keyText, const std::string& valueName)
 {
     if (!splitForValue(keyText)) return {};
-    if (!openKey(keyText, store::KEY_READ)) return std::string("Error");
+    if (!openKey(keyText, store::KEY_READ)) return std::string(ReadError);
     // Shorter data fill only the first bytes; the rest keep what the last read left.
     auto bytes = littleEndian(RegDword);
     std::uint32_t type = 0;
     std::uint32_t count = 4;
     RegResult = store::RegQueryValueEx(RegKey, valueName.c_str(), &type, bytes.data(), &count);
-    if (!closeAfterQuery()) return std::string("Error");
+    if (!closeAfterQuery()) return std::string(ReadError);
     std::uint32_t bits = 0;
     for (int i = 0; i < 4; ++i)
         bits |= std::uint32_t(bytes[i]) << (8 * i);

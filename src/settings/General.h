@@ -11,6 +11,9 @@
 namespace General
 {
 
+// What a failed read answers.
+inline constexpr const char* ReadError = "Error";
+
 // A read's answer: empty (the key text named no root), a text, or a number.
 using RegValue = std::variant<std::monostate, std::string, std::int32_t>;
 
