@@ -16,26 +16,28 @@ int stepBack(int index, int count)
     return back < 0 ? back + count : back;
 }
 
+// The pause buttons of both windows: the paused look offers resume, the plain one pause.
+void showPaused(Player& player, bool paused)
+{
+    Shade& shade = forms::the<Shade>();
+    player.imgPauseP.setVisible(paused);
+    player.imgpause.setVisible(!paused);
+    shade.PauseS.setVisible(!paused);
+    shade.PauseS2.setVisible(paused);
+}
+
 } // namespace
 
 void Player::PausePlayback()
 {
-    Tonewheel1.PauseSong();
-    Shade& shade = forms::the<Shade>();
-    imgPauseP.setVisible(true);
-    imgpause.setVisible(false);
-    shade.PauseS.setVisible(false);
-    shade.PauseS2.setVisible(true);
+    Tonewheel1.PauseSong(); // a toggle: pauses a playing job, resumes a paused one
+    showPaused(*this, true);
 }
 
 void Player::ResumePlayback()
 {
     Tonewheel1.PauseSong();
-    Shade& shade = forms::the<Shade>();
-    imgpause.setVisible(true);
-    imgPauseP.setVisible(false);
-    shade.PauseS.setVisible(true);
-    shade.PauseS2.setVisible(false);
+    showPaused(*this, false);
 }
 
 void Player::StopPlayback()
