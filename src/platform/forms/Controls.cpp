@@ -46,10 +46,7 @@ void Label::setCaption(const std::string& caption)
     if (caption == caption_) return;
     caption_ = caption;
     if (auto* w = static_cast<QLabel*>(widget())) w->setText(detail::qs(caption_));
-    if (onChange) {
-        detail::HandlerScope scope;
-        onChange();
-    }
+    detail::raiseFromCode(onChange);
 }
 
 void Label::setForeColor(Color color)
@@ -88,10 +85,7 @@ void TextBox::setText(const std::string& text)
     text_ = text;
     if (auto* w = static_cast<QLineEdit*>(widget()))
         w->setText(detail::qs(text_)); // setText raises no textEdited
-    if (onChange) {
-        detail::HandlerScope scope;
-        onChange();
-    }
+    detail::raiseFromCode(onChange);
 }
 
 // ListBox ----------------------------------------------------------------------------------
@@ -235,10 +229,7 @@ void ComboBox::setText(const std::string& text)
         w->setCurrentIndex(index_);
         w->setEditText(detail::qs(text_));
     }
-    if (onChange) {
-        detail::HandlerScope scope;
-        onChange();
-    }
+    detail::raiseFromCode(onChange);
 }
 
 void ComboBox::AddItem(const std::string& item)
@@ -289,10 +280,7 @@ void ComboBox::setListIndex(int index)
         w->setCurrentIndex(index_);
         w->setEditText(detail::qs(text_));
     }
-    if (onClick) {
-        detail::HandlerScope scope;
-        onClick();
-    }
+    detail::raiseFromCode(onClick);
 }
 
 } // namespace forms

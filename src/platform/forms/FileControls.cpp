@@ -48,10 +48,7 @@ bool DriveListBox::setDrive(const std::string& drive)
         if (w->findText(detail::qs(d)) < 0) w->addItem(detail::qs(d));
         w->setCurrentText(detail::qs(d));
     }
-    if (onChange) {
-        detail::HandlerScope scope;
-        onChange();
-    }
+    detail::raiseFromCode(onChange);
     return true;
 }
 
@@ -162,10 +159,7 @@ bool DirListBox::setPath(const std::string& path)
     if (!listable(p)) return false;
     const bool changed = p != path_;
     load(p);
-    if (changed && onChange) {
-        detail::HandlerScope scope;
-        onChange();
-    }
+    if (changed) detail::raiseFromCode(onChange);
     return true;
 }
 
@@ -210,10 +204,7 @@ bool FileListBox::setPath(const std::string& path)
     const bool changed = p != path_;
     path_ = p;
     Refresh();
-    if (changed && onPathChange) {
-        detail::HandlerScope scope;
-        onPathChange();
-    }
+    if (changed) detail::raiseFromCode(onPathChange);
     return true;
 }
 
@@ -222,10 +213,7 @@ void FileListBox::setPattern(const std::string& pattern)
     const bool changed = pattern != pattern_;
     pattern_ = pattern;
     Refresh();
-    if (changed && onPatternChange) {
-        detail::HandlerScope scope;
-        onPatternChange();
-    }
+    if (changed) detail::raiseFromCode(onPatternChange);
 }
 
 std::string FileListBox::FileName() const

@@ -65,6 +65,15 @@ class HandlerScope
     static int depth();
 };
 
+// Runs the handler of a change that code made (a property written): unlike runHandler, its
+// exceptions reach the code that wrote the property.
+inline void raiseFromCode(const std::function<void()>& handler)
+{
+    if (!handler) return;
+    HandlerScope scope;
+    handler();
+}
+
 // Deletes unloaded windows from the event loop once no handler runs.
 void collectWhenIdle();
 

@@ -59,10 +59,7 @@ void selectIndex(ListSurface* surface, int& index, int wanted, int count, const 
     if (wanted < -1 || wanted >= count) return;
     index = wanted;
     if (surface) surface->showSelected(index);
-    if (onClick) {
-        HandlerScope scope;
-        onClick();
-    }
+    raiseFromCode(onClick);
 }
 
 } // namespace forms::detail
