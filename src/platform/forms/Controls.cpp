@@ -187,6 +187,14 @@ QComboBox* comboOf(const Control& c)
 {
     return static_cast<QComboBox*>(c.widget());
 }
+
+// Shows the picked row and the text without raising the widget's own signals.
+void showInCombo(QComboBox* w, int index, const std::string& text)
+{
+    const QSignalBlocker block(w);
+    w->setCurrentIndex(index);
+    w->setEditText(detail::qs(text));
+}
 } // namespace
 
 ComboBox::ComboBox(Container& parent, const Layout& layout) : Control(parent, layout), text_(layout.Caption)
@@ -224,11 +232,7 @@ void ComboBox::setText(const std::string& text)
     index_ = -1;
     for (int i = 0; i < ListCount(); ++i)
         if (items_[static_cast<std::size_t>(i)] == text_) index_ = i;
-    if (auto* w = comboOf(*this)) {
-        const QSignalBlocker block(w);
-        w->setCurrentIndex(index_);
-        w->setEditText(detail::qs(text_));
-    }
+    if (auto* w = comboOf(*this)) showInCombo(w, index_, text_);
     detail::raiseFromCode(onChange);
 }
 
@@ -238,8 +242,7 @@ void ComboBox::AddItem(const std::string& item)
     if (auto* w = comboOf(*this)) {
         const QSignalBlocker block(w);
         w->addItem(detail::qs(item));
-        w->setCurrentIndex(index_);
-        w->setEditText(detail::qs(text_));
+        showInCombo(w, index_, text_);
     }
 }
 
@@ -275,11 +278,7 @@ void ComboBox::setListIndex(int index)
     if (index < -1 || index >= ListCount()) return;
     index_ = index;
     text_ = index >= 0 ? items_[static_cast<std::size_t>(index)] : std::string();
-    if (auto* w = comboOf(*this)) {
-        const QSignalBlocker block(w);
-        w->setCurrentIndex(index_);
-        w->setEditText(detail::qs(text_));
-    }
+    if (auto* w = comboOf(*this)) showInCombo(w, index_, text_);
     detail::raiseFromCode(onClick);
 }
 
