@@ -63,9 +63,8 @@ std::optional<int> wholeCaptionValue(const std::string& caption, int last)
     return static_cast<int>(value);
 }
 
-void drawDigit(forms::PictureBox& box, int digit)
+void drawDigit(forms::PictureBox& box, const forms::Picture& picture)
 {
-    const forms::Picture picture = digitPicture(digit);
     if (!picture.empty()) box.setPicture(picture);
 }
 
@@ -76,13 +75,15 @@ void DrawTimeDigits(const std::string& caption, int last, DigitOrder order,
 {
     const std::optional<int> k = wholeCaptionValue(caption, last);
     if (!k) return;
+    // Read once for all rows: the strip shows the same digits as the main window.
+    const forms::Picture tens = digitPicture(*k / 10), units = digitPicture(*k % 10);
     for (const DigitRow& row : rows) {
         if (order == DigitOrder::TensFirst) {
-            drawDigit(row.tens, *k / 10);
-            drawDigit(row.units, *k % 10);
+            drawDigit(row.tens, tens);
+            drawDigit(row.units, units);
         } else {
-            drawDigit(row.units, *k % 10);
-            drawDigit(row.tens, *k / 10);
+            drawDigit(row.units, units);
+            drawDigit(row.tens, tens);
         }
     }
 }
