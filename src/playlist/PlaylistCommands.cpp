@@ -21,7 +21,7 @@ void OpenPlaylist(const LoadMember& member)
     dialog.CancelError = true;
     dialog.InitDir = DialogDir;
     dialog.DialogTitle = "Load Playlist";
-    dialog.Flags = 4; // read-only box hidden
+    dialog.Flags = forms::cdlOFNHideReadOnly;
     dialog.Filter = std::string(member.filter);
     dialog.FilterIndex = 1;
     try {

@@ -111,7 +111,7 @@ void frmPlaylist::imgSave_MouseUp(int, int, float, float)
     imgSave.setVisible(true);
     CommonDialog1.CancelError = true;
     CommonDialog1.DialogTitle = "Save Playlist";
-    CommonDialog1.Flags = 4;
+    CommonDialog1.Flags = forms::cdlOFNHideReadOnly;
     CommonDialog1.Filter = "MP3 Playlists (*.M3U)|*.M3U";
     CommonDialog1.FilterIndex = 1;
     CommonDialog1.FileName.clear();

@@ -19,9 +19,6 @@ namespace forms
 namespace
 {
 
-constexpr long OFN_OVERWRITEPROMPT = 0x2;
-constexpr long OFN_FILEMUSTEXIST = 0x1000;
-
 std::optional<QSize> screenOverride;
 
 // Runs the dialog (or the script's answer); the chosen name, or nothing when cancelled.
@@ -41,9 +38,9 @@ std::optional<std::string> runFileDialog(CommonDialog& d, bool save)
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // As the original dialog, an open dialog takes a name that does not exist yet unless its file
     // must exist (the tools name their new outputs with it).
-    const bool mustExist = !save && (d.Flags & OFN_FILEMUSTEXIST);
+    const bool mustExist = !save && (d.Flags & cdlOFNFileMustExist);
     dialog.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    if (save && !(d.Flags & OFN_OVERWRITEPROMPT)) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (save && !(d.Flags & cdlOFNOverwritePrompt)) dialog.setOption(QFileDialog::DontConfirmOverwrite);
     const QStringList filters = detail::nameFiltersOf(d.Filter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);

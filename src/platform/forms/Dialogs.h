@@ -11,6 +11,11 @@ struct DialogCancelled : std::runtime_error {
     DialogCancelled() : std::runtime_error("cancelled") {}
 };
 
+// CommonDialog flags.
+inline constexpr long cdlOFNOverwritePrompt = 0x2;
+inline constexpr long cdlOFNHideReadOnly = 0x4; // the dialog shows no read-only box anyway
+inline constexpr long cdlOFNFileMustExist = 0x1000;
+
 // The common file dialog. Every setting and the last chosen name persist between uses.
 class CommonDialog
 {
