@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <sndfile.h>
+#include <sys/stat.h>
 
 using namespace audiotest;
 using platform::Presswork;
@@ -189,6 +190,10 @@ TEST_F(PressworkTest, DamagedInputsAndUnwritableOutputsEndQuietly)
             EXPECT_EQ(name.find(".part"), std::string::npos) << name;
         std::filesystem::remove(out);
     }
+    // A pipe is no input: opening it would wait for a writer for ever.
+    const std::string pipe = dir.path("pipe.wav");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(encode(pipe, dir.path("out.mp3")).ended, 1);
     const Recorder r = encode(good, dir.path("no/such/folder/out.mp3"));
     EXPECT_EQ(r.ended, 1);
     EXPECT_TRUE(encode("", dir.path("out.mp3")).ended == 1);

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/stat.h>
 
 using namespace audiotest;
 using platform::Tonewheel;
@@ -330,6 +331,11 @@ TEST_F(TonewheelTest, DamagedInputsEndQuietly)
             std::filesystem::remove(out);
         }
     }
+    // A pipe is no song: opening it would wait for a writer for ever.
+    const std::string pipe = dir.path("pipe.mp3");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(play(pipe).ended, 1);
+    EXPECT_EQ(tw.FrameCount(), 0);
     // An output that cannot be written.
     const Recorder r = play(good, dir.path("no/such/folder/out.wav"));
     EXPECT_EQ(r.ended, 1);

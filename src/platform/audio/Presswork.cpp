@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <lame/lame.h>
 #include <sndfile.h>
 #include <thread>
@@ -105,7 +106,10 @@ void Presswork::Impl::encode(const Job& job, uint32_t serial)
 {
     SF_INFO info{};
     SoundFile in;
-    in.f = job.input.empty() ? nullptr : sf_open(job.input.c_str(), SFM_READ, &info);
+    // Only a plain file: opening a pipe waits for a writer, and a device may never end.
+    std::error_code notPlain;
+    in.f = std::filesystem::is_regular_file(job.input, notPlain) ? sf_open(job.input.c_str(), SFM_READ, &info)
+                                                                 : nullptr;
     if (!in.f || info.channels < 1 || info.samplerate <= 0 || info.frames <= 0) return;
     const int channels = std::min(info.channels, 2); // beyond two, the first two are kept
 

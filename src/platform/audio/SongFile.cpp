@@ -86,7 +86,9 @@ mpg123_handle* openSong(const std::string& path, bool stereoOnly, SongInfo& info
 
     long rate = 0;
     int channels = 0, encoding = 0;
-    if (path.empty() || mpg123_open(mh, path.c_str()) != MPG123_OK ||
+    // Only a plain file: opening a pipe waits for a writer, and a device may never end.
+    std::error_code notPlain;
+    if (!std::filesystem::is_regular_file(path, notPlain) || mpg123_open(mh, path.c_str()) != MPG123_OK ||
         mpg123_getformat(mh, &rate, &channels, &encoding) != MPG123_OK || mpg123_scan(mh) != MPG123_OK) {
         closeSong(mh);
         return nullptr;
