@@ -4,10 +4,21 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <mutex>
+#include <set>
 #include <unistd.h>
 
 namespace platform
 {
+
+namespace
+{
+
+// The temporary files not yet committed, of every thread's job.
+std::mutex liveMutex;
+std::set<std::string> live;
+
+} // namespace
 
 TempOutput::~TempOutput()
 {
@@ -31,6 +42,8 @@ int TempOutput::create(const std::string& target)
         if (fd >= 0) {
             target_ = target;
             temp_ = std::move(temp);
+            const std::lock_guard lock(liveMutex);
+            live.insert(temp_);
             return fd;
         }
         if (errno != EEXIST) return -1;
@@ -41,18 +54,33 @@ int TempOutput::create(const std::string& target)
 bool TempOutput::commit()
 {
     if (temp_.empty()) return false;
-    if (std::rename(temp_.c_str(), target_.c_str()) != 0) {
-        abandon();
-        return false;
+    {
+        const std::lock_guard lock(liveMutex);
+        if (std::rename(temp_.c_str(), target_.c_str()) == 0) {
+            live.erase(temp_);
+            temp_.clear();
+            return true;
+        }
     }
-    temp_.clear();
-    return true;
+    abandon();
+    return false;
 }
 
 void TempOutput::abandon()
 {
-    if (!temp_.empty()) ::unlink(temp_.c_str());
+    if (temp_.empty()) return;
+    const std::lock_guard lock(liveMutex);
+    ::unlink(temp_.c_str());
+    live.erase(temp_);
     temp_.clear();
+}
+
+void TempOutput::abandonAll()
+{
+    const std::lock_guard lock(liveMutex);
+    for (const std::string& temp : live)
+        ::unlink(temp.c_str());
+    live.clear();
 }
 
 } // namespace platform

@@ -21,6 +21,10 @@ class TempOutput
     bool commit(); // renames the temporary file over the target
     void abandon();
 
+    // Removes every temporary file of the process not yet committed: for an end of the
+    // process at once, which runs no job's own clean-up.
+    static void abandonAll();
+
   private:
     std::string target_, temp_;
 };

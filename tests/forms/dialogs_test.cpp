@@ -1,11 +1,14 @@
 #include "FormsTest.h"
+#include "platform/TempOutput.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/Internal.h"
 #include "platform/forms/Menu.h"
 #include "platform/forms/Testing.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <cstdio>
 
 namespace
@@ -118,14 +121,19 @@ TEST_F(Dialogs, EndEndsTheProcessAtOnceWithoutUnloadHandlers)
         void Form_Unload(int&) override { std::fputs("unload ran", stderr); }
         void Form_Terminate() override { std::fputs("terminate ran", stderr); }
     };
+    QTemporaryDir dir;
+    const std::string out = dir.filePath("out.mp3").toStdString();
     GTEST_FLAG_SET(death_test_style, "fast"); // the child runs on from this point
     EXPECT_EXIT(
         {
             forms::the<Last>();
+            platform::TempOutput cutShort; // a conversion still writing
+            cutShort.create(out);
             forms::End();
             std::fputs("End returned", stderr);
         },
         ::testing::ExitedWithCode(0), "^$");
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
 }
 
 TEST_F(Dialogs, ScreenSizeInTwips)

@@ -1,5 +1,6 @@
 #include "platform/forms/Dialogs.h"
 
+#include "platform/TempOutput.h"
 #include "platform/forms/Internal.h"
 
 #include <QApplication>
@@ -180,6 +181,8 @@ void End()
         ++script->endRequests;
         return;
     }
+    // A conversion cut short this way leaves no temporary file behind.
+    platform::TempOutput::abandonAll();
     std::fflush(nullptr);
     std::_Exit(0);
 }
