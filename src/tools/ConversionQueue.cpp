@@ -27,6 +27,8 @@ bool StartNextPair(const ConversionQueue& q, const std::function<void()>& run)
     for (;; ++q.JobIndex) {
         input = q.List1.List(q.JobIndex);
         output = q.List2.List(q.JobIndex);
+        // A run's first pair, left empty by a cancelled pick, must not block the pairs behind it.
+        if ((input.empty() || output.empty()) && q.JobIndex == 0) continue;
         if (input.empty() || output.empty()) {
             q.StartButton.setVisible(true);
             q.BusyLook.setVisible(false);

@@ -27,10 +27,11 @@ struct ConversionQueue {
 
 // Starts the pair at JobIndex with `run` (which opens and starts InFile -> OutFile), shows it in
 // both lists and name boxes, and moves JobIndex past it. A pair whose output names its own input
-// is passed over, so the input survives. The queue is over at the first position whose input or
-// output is missing or empty: nothing is started then (an empty output would play to the sound
-// device instead of writing a file), the start button comes back (its busy look takes no clicks,
-// so it must never be left showing) and the answer is false.
+// is passed over, so the input survives, and so is an empty first pair (a cancelled pick). The
+// queue is over at the first later position whose input or output is missing or empty: nothing
+// is started then (an empty output would play to the sound device instead of writing a file),
+// the start button comes back (its busy look takes no clicks, so it must never be left showing)
+// and the answer is false.
 bool StartNextPair(const ConversionQueue& q, const std::function<void()>& run);
 
 // A picker: the dialog with `filter`, then the name it holds (the last chosen, also after a

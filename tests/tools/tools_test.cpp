@@ -152,6 +152,14 @@ TEST_F(Tools, DecoderStartsNothingWithoutAnInputOrAnOutput)
     QCoreApplication::processEvents();
     EXPECT_EQ(ended, 0);
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"a.mp3"});
+
+    // That empty first pair does not block the pairs behind it.
+    pick(w.picMp3, dir.path("a.mp3"));
+    pick(w.picWav, dir.path("a.wav"));
+    click(w.picDecode);
+    waitEnded(1);
+    EXPECT_EQ(w.txtOutname.Text(), dir.path("a.wav"));
+    EXPECT_EQ(readWav(dir.path("a.wav")).samples, decodeMp3(dir.path("a.mp3")).samples);
 }
 
 TEST_F(Tools, EncoderConvertsItsQueueAtTheChosenRates)
