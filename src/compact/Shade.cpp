@@ -2,18 +2,18 @@
 
 Shade::Shade() : forms::Form(ShadeLayout::form)
 {
-    PauseS.onClick = [this] { PauseS_Click(); };
-    PauseS2.onClick = [this] { PauseS2_Click(); };
-    StopS.onMouseUp = [this](int B, int S, float X, float Y) { StopS_MouseUp(B, S, X, Y); };
-    NextS.onMouseDown = [this](int B, int S, float X, float Y) { NextS_MouseDown(B, S, X, Y); };
-    NextS.onMouseUp = [this](int B, int S, float X, float Y) { NextS_MouseUp(B, S, X, Y); };
-    PreviousS.onMouseDown = [this](int B, int S, float X, float Y) { PreviousS_MouseDown(B, S, X, Y); };
-    PreviousS.onMouseUp = [this](int B, int S, float X, float Y) { PreviousS_MouseUp(B, S, X, Y); };
-    PlayS.onMouseUp = [this](int Button, int Shift, float X, float Y) { PlayS_MouseUp(Button, Shift, X, Y); };
-    shadeshade.onMouseDown = [this](int B, int S, float X, float Y) { shadeshade_MouseDown(B, S, X, Y); };
-    shadeshade.onMouseUp = [this](int B, int S, float X, float Y) { shadeshade_MouseUp(B, S, X, Y); };
-    shadeClose.onMouseDown = [this](int B, int S, float X, float Y) { shadeClose_MouseDown(B, S, X, Y); };
-    shadeClose.onMouseUp = [this](int B, int S, float X, float Y) { shadeClose_MouseUp(B, S, X, Y); };
-    LoadS.onMouseDown = [this](int B, int S, float X, float Y) { LoadS_MouseDown(B, S, X, Y); };
-    LoadS.onMouseUp = [this](int B, int S, float X, float Y) { LoadS_MouseUp(B, S, X, Y); };
+    PauseS.onClick = forms::bind(this, &Shade::PauseS_Click);
+    PauseS2.onClick = forms::bind(this, &Shade::PauseS2_Click);
+    StopS.onMouseUp = forms::bind(this, &Shade::StopS_MouseUp);
+    NextS.onMouseDown = forms::bind(this, &Shade::NextS_MouseDown);
+    NextS.onMouseUp = forms::bind(this, &Shade::NextS_MouseUp);
+    PreviousS.onMouseDown = forms::bind(this, &Shade::PreviousS_MouseDown);
+    PreviousS.onMouseUp = forms::bind(this, &Shade::PreviousS_MouseUp);
+    PlayS.onMouseUp = forms::bind(this, &Shade::PlayS_MouseUp);
+    shadeshade.onMouseDown = forms::bind(this, &Shade::shadeshade_MouseDown);
+    shadeshade.onMouseUp = forms::bind(this, &Shade::shadeshade_MouseUp);
+    shadeClose.onMouseDown = forms::bind(this, &Shade::shadeClose_MouseDown);
+    shadeClose.onMouseUp = forms::bind(this, &Shade::shadeClose_MouseUp);
+    LoadS.onMouseDown = forms::bind(this, &Shade::LoadS_MouseDown);
+    LoadS.onMouseUp = forms::bind(this, &Shade::LoadS_MouseUp);
 }

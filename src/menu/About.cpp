@@ -2,13 +2,13 @@
 
 About::About() : forms::Form(AboutLayout::form)
 {
-    Label3.onClick = [this] { Label3_Click(); };
-    mnuAbout.onClick = [this] { mnuAbout_Click(); };
-    mnuEncoder.onClick = [this] { mnuEncoder_Click(); };
-    mnuDecoder.onClick = [this] { mnuDecoder_Click(); };
-    mnuVolumeU.onClick = [this] { mnuVolumeU_Click(); };
-    mnuVolumeD.onClick = [this] { mnuVolumeD_Click(); };
-    mnuExitEncoder.onClick = [this] { mnuExitEncoder_Click(); };
-    mnuExitDecoder.onClick = [this] { mnuExitDecoder_Click(); };
-    mnuExitSonavel.onClick = [this] { mnuExitSonavel_Click(); };
+    Label3.onClick = forms::bind(this, &About::Label3_Click);
+    mnuAbout.onClick = forms::bind(this, &About::mnuAbout_Click);
+    mnuEncoder.onClick = forms::bind(this, &About::mnuEncoder_Click);
+    mnuDecoder.onClick = forms::bind(this, &About::mnuDecoder_Click);
+    mnuVolumeU.onClick = forms::bind(this, &About::mnuVolumeU_Click);
+    mnuVolumeD.onClick = forms::bind(this, &About::mnuVolumeD_Click);
+    mnuExitEncoder.onClick = forms::bind(this, &About::mnuExitEncoder_Click);
+    mnuExitDecoder.onClick = forms::bind(this, &About::mnuExitDecoder_Click);
+    mnuExitSonavel.onClick = forms::bind(this, &About::mnuExitSonavel_Click);
 }

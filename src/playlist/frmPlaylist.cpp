@@ -2,22 +2,22 @@
 
 frmPlaylist::frmPlaylist() : forms::Form(frmPlaylistLayout::form)
 {
-    add1.onMouseDown = [this](int B, int S, float X, float Y) { add1_MouseDown(B, S, X, Y); };
-    add1.onMouseUp = [this](int B, int S, float X, float Y) { add1_MouseUp(B, S, X, Y); };
-    Delete1.onMouseDown = [this](int B, int S, float X, float Y) { Delete1_MouseDown(B, S, X, Y); };
-    Delete1.onMouseUp = [this](int B, int S, float X, float Y) { Delete1_MouseUp(B, S, X, Y); };
-    imgClear.onMouseDown = [this](int B, int S, float X, float Y) { imgClear_MouseDown(B, S, X, Y); };
-    imgClear.onMouseUp = [this](int B, int S, float X, float Y) { imgClear_MouseUp(B, S, X, Y); };
-    imgLoad.onMouseDown = [this](int B, int S, float X, float Y) { imgLoad_MouseDown(B, S, X, Y); };
-    imgLoad.onMouseUp = [this](int B, int S, float X, float Y) { imgLoad_MouseUp(B, S, X, Y); };
-    imgSave.onMouseDown = [this](int B, int S, float X, float Y) { imgSave_MouseDown(B, S, X, Y); };
-    imgSave.onMouseUp = [this](int B, int S, float X, float Y) { imgSave_MouseUp(B, S, X, Y); };
-    Minimize.onMouseDown = [this](int B, int S, float X, float Y) { Minimize_MouseDown(B, S, X, Y); };
-    Minimize.onMouseUp = [this](int B, int S, float X, float Y) { Minimize_MouseUp(B, S, X, Y); };
-    pclose.onMouseDown = [this](int B, int S, float X, float Y) { pclose_MouseDown(B, S, X, Y); };
-    pclose.onMouseUp = [this](int B, int S, float X, float Y) { pclose_MouseUp(B, S, X, Y); };
-    List1.onClick = [this] { List1_Click(); };
-    List1.onDblClick = [this] { List1_DblClick(); };
-    List7.onClick = [this] { List7_Click(); };
-    List7.onDblClick = [this] { List7_DblClick(); };
+    add1.onMouseDown = forms::bind(this, &frmPlaylist::add1_MouseDown);
+    add1.onMouseUp = forms::bind(this, &frmPlaylist::add1_MouseUp);
+    Delete1.onMouseDown = forms::bind(this, &frmPlaylist::Delete1_MouseDown);
+    Delete1.onMouseUp = forms::bind(this, &frmPlaylist::Delete1_MouseUp);
+    imgClear.onMouseDown = forms::bind(this, &frmPlaylist::imgClear_MouseDown);
+    imgClear.onMouseUp = forms::bind(this, &frmPlaylist::imgClear_MouseUp);
+    imgLoad.onMouseDown = forms::bind(this, &frmPlaylist::imgLoad_MouseDown);
+    imgLoad.onMouseUp = forms::bind(this, &frmPlaylist::imgLoad_MouseUp);
+    imgSave.onMouseDown = forms::bind(this, &frmPlaylist::imgSave_MouseDown);
+    imgSave.onMouseUp = forms::bind(this, &frmPlaylist::imgSave_MouseUp);
+    Minimize.onMouseDown = forms::bind(this, &frmPlaylist::Minimize_MouseDown);
+    Minimize.onMouseUp = forms::bind(this, &frmPlaylist::Minimize_MouseUp);
+    pclose.onMouseDown = forms::bind(this, &frmPlaylist::pclose_MouseDown);
+    pclose.onMouseUp = forms::bind(this, &frmPlaylist::pclose_MouseUp);
+    List1.onClick = forms::bind(this, &frmPlaylist::List1_Click);
+    List1.onDblClick = forms::bind(this, &frmPlaylist::List1_DblClick);
+    List7.onClick = forms::bind(this, &frmPlaylist::List7_Click);
+    List7.onDblClick = forms::bind(this, &frmPlaylist::List7_DblClick);
 }

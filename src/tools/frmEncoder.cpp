@@ -25,22 +25,14 @@ frmEncoder::frmEncoder() : forms::Form(frmEncoderLayout::form)
     fillCombo(Combo2, frmEncoderLayout::Combo2List, frmEncoderLayout::row("Combo2").Caption);
 
     // The conversion queue and the close.
-    Image2.onClick = [this] { Image2_Click(); };
-    Image1.onClick = [this] { Image1_Click(); };
-    wav1.onMouseDown = [this](int Button, int Shift, float X, float Y) {
-        wav1_MouseDown(Button, Shift, X, Y);
-    };
-    wav1.onMouseUp = [this](int Button, int Shift, float X, float Y) { wav1_MouseUp(Button, Shift, X, Y); };
-    mp31.onMouseDown = [this](int Button, int Shift, float X, float Y) {
-        mp31_MouseDown(Button, Shift, X, Y);
-    };
-    mp31.onMouseUp = [this](int Button, int Shift, float X, float Y) { mp31_MouseUp(Button, Shift, X, Y); };
-    encode1.onMouseDown = [this](int Button, int Shift, float X, float Y) {
-        encode1_MouseDown(Button, Shift, X, Y);
-    };
-    encode1.onMouseUp = [this](int Button, int Shift, float X, float Y) {
-        encode1_MouseUp(Button, Shift, X, Y);
-    };
+    Image2.onClick = forms::bind(this, &frmEncoder::Image2_Click);
+    Image1.onClick = forms::bind(this, &frmEncoder::Image1_Click);
+    wav1.onMouseDown = forms::bind(this, &frmEncoder::wav1_MouseDown);
+    wav1.onMouseUp = forms::bind(this, &frmEncoder::wav1_MouseUp);
+    mp31.onMouseDown = forms::bind(this, &frmEncoder::mp31_MouseDown);
+    mp31.onMouseUp = forms::bind(this, &frmEncoder::mp31_MouseUp);
+    encode1.onMouseDown = forms::bind(this, &frmEncoder::encode1_MouseDown);
+    encode1.onMouseUp = forms::bind(this, &frmEncoder::encode1_MouseUp);
     Presswork1.onActFrame = [this](int32_t frame) { Presswork1_ActFrame(frame); };
-    Presswork1.onThreadEnded = [this] { Presswork1_ThreadEnded(); };
+    Presswork1.onThreadEnded = forms::bind(this, &frmEncoder::Presswork1_ThreadEnded);
 }

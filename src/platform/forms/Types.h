@@ -24,6 +24,16 @@ struct Font {
 using MouseHandler = std::function<void(int Button, int Shift, float X, float Y)>;
 using Handler = std::function<void()>;
 
+// Wires a control's event to a member function of its window: forms::bind(this, &W::x_Click).
+template <class W> Handler bind(W* w, void (W::*fn)())
+{
+    return [w, fn] { (w->*fn)(); };
+}
+template <class W> MouseHandler bind(W* w, void (W::*fn)(int, int, float, float))
+{
+    return [w, fn](int Button, int Shift, float X, float Y) { (w->*fn)(Button, Shift, X, Y); };
+}
+
 // One row of a window's layout table. Fields that do not apply to a control's kind are ignored.
 struct Layout {
     std::string_view Name;
