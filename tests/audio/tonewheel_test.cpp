@@ -300,6 +300,10 @@ TEST_F(TonewheelTest, DamagedInputsEndQuietly)
     std::string noise(20000, '\0');
     for (char& ch : noise)
         ch = char(rng());
+    std::string flipped = bytes;
+    for (size_t i = 0; i < flipped.size(); i += 97)
+        flipped[i] = char(flipped[i] ^ 0x5a);
+    const std::string hugeTag = std::string("ID3\x04\x00\x00\x7f\x7f\x7f\x7f", 10) + bytes;
     const struct {
         const char* name;
         std::string content; // nullptr-like: "missing" is not written
@@ -311,6 +315,8 @@ TEST_F(TonewheelTest, DamagedInputsEndQuietly)
         {"noise", noise, true},
         {"truncated", bytes.substr(0, bytes.size() / 3), true},
         {"header only", bytes.substr(0, 300), true},
+        {"bytes flipped throughout", flipped, true},
+        {"tag longer than the file", hugeTag, true},
     };
     for (const auto& c : cases) {
         for (const bool toFile : {false, true}) {
