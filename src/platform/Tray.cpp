@@ -3,12 +3,15 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/Internal.h"
 #include "platform/forms/PictureData.h"
+#include "platform/forms/Timer.h"
 
 #include <QApplication>
 #include <QPointer>
+#include <QStyleHints>
 #include <QSystemTrayIcon>
 #include <cstring>
 #include <map>
+#include <memory>
 
 namespace platform
 {
@@ -19,15 +22,23 @@ namespace
 struct Icon {
     NotifyIconData data;
     QPointer<QSystemTrayIcon> shown; // none where the desktop has no tray
+    std::unique_ptr<forms::Timer> heldClick;
 };
 
 using Key = std::pair<std::int32_t, std::int32_t>;
 
 std::map<Key, Icon>& icons()
 {
-    static std::map<Key, Icon> table;
-    return table;
+    // Never destroyed: an icon's timer must not outlive the timers' own registry at exit.
+    static auto* table = new std::map<Key, Icon>;
+    return *table;
 }
+
+// The held clicks' timers belong to no window, so no window's unload stops them.
+struct NoWindow : forms::Container {
+    QWidget* containerWidget() const override { return nullptr; }
+    forms::Form* form() override { return nullptr; }
+};
 
 std::vector<testing::TrayCall>& calls()
 {
@@ -53,6 +64,47 @@ bool report(Key key, int mouseMessage)
     const float x = static_cast<float>(mouseMessage) * forms::TwipsPerPixel;
     forms::detail::runHandler([form, x] { form->Form_MouseMove(0, 0, x, 0); });
     return true;
+}
+
+int doubleClickMs()
+{
+    return qGuiApp ? QGuiApplication::styleHints()->mouseDoubleClickInterval() : 400;
+}
+
+// What the icon's host reports. A click is held for the double-click interval: reported at
+// once, its menu would still be open when the second click of a double click arrives, which
+// then only closes the menu, and the double click that restores the window never comes.
+bool activate(Key key, TrayActivation what)
+{
+    auto it = icons().find(key);
+    if (it == icons().end()) return false;
+    Icon& icon = it->second;
+    switch (what) {
+    case TrayActivation::Click:
+        icon.heldClick->setEnabled(true); // a click while one is held stays one click
+        return true;
+    case TrayActivation::DoubleClick:
+        icon.heldClick->setEnabled(false);
+        return report(key, WM_LBUTTONDBLCLK);
+    case TrayActivation::RightClick:
+        return report(key, WM_RBUTTONUP);
+    case TrayActivation::MiddleClick:
+        return report(key, WM_MBUTTONUP);
+    }
+    return true;
+}
+
+std::unique_ptr<forms::Timer> heldClickTimer(Key key)
+{
+    static NoWindow noWindow;
+    auto timer = std::make_unique<forms::Timer>(
+        noWindow, forms::Layout{.Name = "heldClick", .Enabled = false, .Interval = doubleClickMs()});
+    forms::Timer* t = timer.get();
+    t->onTimer = [t, key] {
+        t->setEnabled(false);
+        report(key, WM_LBUTTONUP);
+    };
+    return timer;
 }
 
 void apply(Icon& icon, const NotifyIconData& data)
@@ -83,22 +135,24 @@ bool Shell_NotifyIcon(int message, const NotifyIconData& data)
         Icon& icon = table[key];
         icon.data = data;
         icon.data.uFlags = 0;
+        icon.heldClick = heldClickTimer(key);
         if (QCoreApplication::instance() && QSystemTrayIcon::isSystemTrayAvailable()) {
             icon.shown = new QSystemTrayIcon(QCoreApplication::instance());
             QObject::connect(icon.shown.data(), &QSystemTrayIcon::activated, icon.shown.data(),
                              [key](QSystemTrayIcon::ActivationReason reason) {
+                                 using A = TrayActivation;
                                  switch (reason) {
                                  case QSystemTrayIcon::Trigger:
-                                     report(key, WM_LBUTTONUP);
+                                     activate(key, A::Click);
                                      break;
                                  case QSystemTrayIcon::DoubleClick:
-                                     report(key, WM_LBUTTONDBLCLK);
+                                     activate(key, A::DoubleClick);
                                      break;
                                  case QSystemTrayIcon::Context:
-                                     report(key, WM_RBUTTONUP);
+                                     activate(key, A::RightClick);
                                      break;
                                  case QSystemTrayIcon::MiddleClick:
-                                     report(key, WM_MBUTTONUP);
+                                     activate(key, A::MiddleClick);
                                      break;
                                  default:
                                      break;
@@ -140,6 +194,10 @@ bool trayIconRegistered(std::int32_t hWnd, std::int32_t uID)
 bool trayMouse(std::int32_t hWnd, std::int32_t uID, int mouseMessage)
 {
     return report({hWnd, uID}, mouseMessage);
+}
+bool trayActivate(std::int32_t hWnd, std::int32_t uID, TrayActivation what)
+{
+    return activate({hWnd, uID}, what);
 }
 } // namespace testing
 

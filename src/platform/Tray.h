@@ -27,9 +27,13 @@ inline constexpr int WM_MOUSEMOVE = 512, WM_LBUTTONDOWN = 513, WM_LBUTTONUP = 51
 
 // Adds, changes or removes the icon that (hWnd, uID) names; false when that cannot be done.
 // With NIF_MESSAGE and WM_MOUSEMOVE, a click on the icon reaches the window as
-// Form_MouseMove(0, 0, message * 15, 0): 514 a click, 515 a double click. Where the desktop
+// Form_MouseMove(0, 0, message * 15, 0): 514 a click, 515 a double click. A click is held for
+// the desktop's double-click interval and dropped when a double click follows. Where the desktop
 // has no tray there is no icon, and the record of calls is all there is.
 bool Shell_NotifyIcon(int message, const NotifyIconData& data);
+
+// What a tray host reports of the icon.
+enum class TrayActivation { Click, DoubleClick, RightClick, MiddleClick };
 
 namespace testing
 {
@@ -44,6 +48,9 @@ void clearTrayCalls();
 bool trayIconRegistered(std::int32_t hWnd, std::int32_t uID);
 // The icon reports a mouse message (WM_LBUTTONUP, ...) as the tray would; false if no icon.
 bool trayMouse(std::int32_t hWnd, std::int32_t uID, int mouseMessage);
+// The icon's host reports an activation, as Qt gives it; a click reaches the window only once
+// the double-click interval has passed without a double click (on the manual clock in tests).
+bool trayActivate(std::int32_t hWnd, std::int32_t uID, TrayActivation what);
 } // namespace testing
 
 } // namespace platform

@@ -2,6 +2,8 @@
 
 #include "MainWindowFixture.h"
 
+#include <QGuiApplication>
+#include <QStyleHints>
 #include <QWidget>
 
 namespace tray = platform::testing;
@@ -33,14 +35,27 @@ TEST_F(WindowHandling, TrayIconAnswersItsClicksForTheWindowsLife)
         EXPECT_EQ(script().menus.size(), menus + (m.menu ? 1 : 0)) << m.x;
     }
 
-    // Minimise leaves the playlist as it was; the tray's double click brings the window back.
+    // Minimise leaves the playlist as it was; the tray's double click brings the window back,
+    // its first click dropped so no menu stands in the way. A lone click opens the menu once the
+    // double-click interval has passed.
     ft::press(p.Minimize, 1);
     EXPECT_FALSE(p.Minimize.Visible());
     ft::release(p.Minimize, 1);
     EXPECT_TRUE(p.Minimize.Visible());
     EXPECT_EQ(p.WindowState() * 10 + forms::the<frmPlaylist>().WindowState(), 10);
-    ASSERT_TRUE(tray::trayMouse(hWnd, 1, platform::WM_LBUTTONDBLCLK));
+    const std::size_t menus = script().menus.size();
+    using A = platform::TrayActivation;
+    ASSERT_TRUE(tray::trayActivate(hWnd, 1, A::Click));
+    clock.advance(100);
+    ASSERT_TRUE(tray::trayActivate(hWnd, 1, A::DoubleClick));
+    clock.advance(5000);
+    EXPECT_EQ(script().menus.size(), menus);
     EXPECT_EQ(p.WindowState(), 0);
+    tray::trayActivate(hWnd, 1, A::Click);
+    tray::trayActivate(hWnd, 1, A::RightClick);
+    EXPECT_EQ(script().menus.size(), menus);
+    clock.advance(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    EXPECT_EQ(script().menus.size(), menus + 1);
     EXPECT_TRUE(p.Visible());
     EXPECT_EQ(tray::trayCalls().back().message, platform::NIM_MODIFY);
 
