@@ -17,13 +17,23 @@ std::string withPlaylistEnding(const std::string& name)
     return playlist::formatOf(name) == playlist::Format::M3U ? name : name + ".M3U";
 }
 
-// The picked entry goes: List1's selection, and with it NextSong, moves to the entry before it.
+// Takes the picked entry out of `list` and moves the selection, and with it the index, to the
+// entry before it; an index that named an entry after the picked one (the song due next while
+// the one before it plays) steps back with it, so that song still comes next.
+void deletePicked(forms::ListBox& list, int& next, int picked)
+{
+    const int due = next;
+    list.RemoveItem(picked);
+    list.setListIndex(picked - 1);
+    if (picked < due) next = due - 1;
+}
+
 void deletePlain(frmPlaylist& window)
 {
     const int picked = window.List1.ListIndex();
     if (picked < 0) return;
-    window.List1.RemoveItem(picked);
-    window.List1.setListIndex(picked - 1);
+    deletePicked(window.List1, NextSong, picked);
+    window.Text1.setText(numbers::text(NextSong));
 }
 
 // The picked song leaves the shuffled order and the playlist itself, wherever it stands there;
@@ -33,8 +43,7 @@ void deleteShuffled(frmPlaylist& window)
     const int picked = window.List7.ListIndex();
     if (picked < 0) return;
     const std::string song = window.List7.List(picked);
-    window.List7.RemoveItem(picked);
-    window.List7.setListIndex(picked - 1);
+    deletePicked(window.List7, NextShuffle, picked);
     for (int i = 0; i < window.List1.ListCount(); ++i) {
         if (window.List1.List(i) != song) continue;
         window.List1.RemoveItem(i);

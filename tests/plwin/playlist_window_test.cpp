@@ -81,7 +81,7 @@ TEST_F(PlaylistWindow, DeleteRemovesThePickedEntryAndMovesTheSelectionUp)
     } rows[] = {
         {{"0", "1", "2", "3", "4", "5", "6"}, 5, 5, {"0", "1", "2", "3", "4", "6"}, 4},
         {{"0", "1"}, 0, 0, {"1"}, -1},
-        {{"0", "1", "2"}, 1, 2, {"0", "2"}, 0}, // the one playing, not the next
+        {{"0", "1", "2", "3"}, 1, 2, {"0", "2", "3"}, 1}, // the one playing: the next still comes next
         {{"0", "1"}, -2, 1, {"0", "1"}, 1},
         {{}, -2, 0, {}, 0},
     };
@@ -92,7 +92,10 @@ TEST_F(PlaylistWindow, DeleteRemovesThePickedEntryAndMovesTheSelectionUp)
         push(window().Delete1);
         EXPECT_EQ(items(window().List1), r.after);
         EXPECT_EQ(NextSong, r.nextAfter);
-        EXPECT_EQ(window().List1.ListIndex(), r.picked == -2 ? -1 : r.nextAfter);
+        EXPECT_EQ(window().List1.ListIndex(), std::max(r.picked - 1, -1));
+        if (r.picked != -2) {
+            EXPECT_EQ(window().Text1.Text(), std::to_string(r.nextAfter));
+        }
     }
 }
 
@@ -107,6 +110,11 @@ TEST_F(PlaylistWindow, DeleteInShuffleRemovesThePickedSongFromBothLists)
     EXPECT_EQ(items(window().List1), (V{"a", "c", "d"}));
     EXPECT_EQ(NextShuffle, 1);
     EXPECT_EQ(window().List1.List(NextSong), "d") << "the plain index still names its song";
+
+    window().List7.setListIndex(1); // "c" playing, as the timer picked it; "a" due next
+    NextShuffle = 2;
+    push(window().Delete1);
+    EXPECT_EQ(window().List7.List(NextShuffle) + window().List1.List(NextSong), "ad");
 }
 
 TEST_F(PlaylistWindow, ClearAndSaveTouchOnlyWhatTheyShould)
