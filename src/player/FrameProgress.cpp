@@ -1,11 +1,27 @@
 #include "player/FrameProgress.h"
 
+#include "player/FrameScale.h"
 #include "player/NumberText.h"
+#include "player/PlayerLayout.h"
 
+#include <algorithm>
 #include <cmath>
 
 using numbers::nearest;
 using numbers::text;
+
+namespace
+{
+
+// Two digits of minutes: from 100 minutes on a row holds at 99:59, the most it can show.
+constexpr std::int64_t MostSeconds = 99 * 60 + 59;
+
+} // namespace
+
+FrameScale seekScale(std::int32_t frameCount)
+{
+    return FrameScale(frameCount, PlayerLayout::seekTrackMaxWidth - PlayerLayout::seekThumbRoom);
+}
 
 FrameProgress frameProgress(float frameMsIn, std::int32_t frameCount, std::int32_t actFrame)
 {
@@ -14,15 +30,15 @@ FrameProgress frameProgress(float frameMsIn, std::int32_t frameCount, std::int32
     FrameProgress p;
     p.Label2 = text(static_cast<long long>(actFrame));
 
-    const std::int64_t total = nearest(frameMs * frameCount) / 1000;
+    const std::int64_t total = std::min(nearest(frameMs * frameCount) / 1000, MostSeconds);
     p.Label10 = text(static_cast<long long>(total / 60));
     p.Label7 = text(static_cast<long long>(total % 60));
 
-    const std::int64_t elapsed = nearest(frameMs * actFrame) / 1000;
+    const std::int64_t elapsed = std::min(nearest(frameMs * actFrame) / 1000, MostSeconds);
     p.Label4 = text(static_cast<long long>(elapsed % 60));
     p.Label3 = text(static_cast<long long>(elapsed / 60));
 
-    p.ThumbLeft = actFrame / 10;
+    p.ThumbLeft = seekScale(frameCount).twipsOf(actFrame);
 
     // The mark is the start of the last frame: the component raises that frame when a song
     // runs out (and frame 0 of a file it cannot play), so every song ends after its last frame.

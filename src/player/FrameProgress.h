@@ -3,6 +3,8 @@
 // What one played frame shows on the main window: the frame figure, the four time captions,
 // the seek thumb, the end mark and the elapsed time, and whether the song is over.
 
+#include "player/FrameScale.h"
+
 #include <cstdint>
 #include <string>
 
@@ -18,6 +20,10 @@ struct FrameProgress {
     double ElapsedMs = 0;
     bool AtEnd = false; // the last frame has been played: stop and start the next song
 };
+
+// The seek thumb's travel for a song of frameCount frames: ten frames to a twip where the track
+// fits in the window.
+FrameScale seekScale(std::int32_t frameCount);
 
 // frameMs as the component reports it (a non-number counts as 0 ms).
 FrameProgress frameProgress(float frameMs, std::int32_t frameCount, std::int32_t actFrame);

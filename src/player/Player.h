@@ -45,12 +45,12 @@ class Player : public forms::Form
     void shuffle1_Click();
     void Shuffle2_Click();
 
-    // A drag of the seek thumb: in progress, the pointer's X over the thumb at the press,
-    // the thumb's Left at the press and as last dragged (twips).
+    // A drag of the seek thumb: in progress, the pointer's X over the thumb at the press, the
+    // thumb's Left as last dragged (twips), and whether the drag has moved it at all.
     bool SeekDrag = false;
     float SeekGrabX = 0;
-    int SeekFromLeft = 0;
     int SeekLeft = 0;
+    bool SeekMoved = false;
 
     // The playback road: song start, next-song timer, scrolling title, per-frame progress.
     void StartSong(const struct SongStartMember& member);

@@ -129,6 +129,11 @@ inline constexpr auto parents = std::to_array<layout::Nesting>({
     {"Picture11", "Picture10"},
 });
 
+// The seek track grows with the song by ten frames a twip, plus room for the thumb; the skin's
+// groove ends where the track may end at most (twips from the track's left).
+inline constexpr int seekThumbRoom = 440;
+inline constexpr int seekTrackMaxWidth = 5040;
+
 consteval const forms::Layout& row(std::string_view name)
 {
     return layout::rowIn(rows, name);

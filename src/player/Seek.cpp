@@ -1,17 +1,19 @@
+#include "player/FrameProgress.h"
 #include "player/NumberText.h"
 #include "player/Player.h"
 
 #include <algorithm>
 
-// The thumb stands for frame Left x 10 (the frames place it at frame \ 10). While it is
-// dragged the frames leave it alone, so it stays under the pointer until the release.
+// The thumb stands for the frame that seekScale gives its Left (ten frames a twip while the
+// song fits the track). While it is dragged the frames leave it alone, so it stays under the
+// pointer until the release.
 
 void Player::Picture11_MouseDown(int, int, float X, float)
 {
     if (SeekDrag) return; // a second button during a drag changes nothing
     SeekGrabX = X;
     SeekLeft = Picture11.Left();
-    SeekFromLeft = SeekLeft;
+    SeekMoved = false;
     SeekDrag = true;
 }
 
@@ -20,8 +22,10 @@ void Player::Picture11_MouseMove(int, int, float X, float)
     if (!SeekDrag) return;
     // X is measured from the thumb's Left now: keep the grabbed point under the pointer.
     const double wanted = Picture11.Left() + static_cast<double>(X) - SeekGrabX;
-    const long long end = std::max(Tonewheel1.FrameCount(), 0) / 10;
-    SeekLeft = static_cast<int>(std::clamp<long long>(numbers::nearest(wanted), 0, end));
+    const int end = seekScale(Tonewheel1.FrameCount()).width();
+    const int left = static_cast<int>(std::clamp<long long>(numbers::nearest(wanted), 0, end));
+    if (left != SeekLeft) SeekMoved = true;
+    SeekLeft = left;
     Picture11.setLeft(SeekLeft);
 }
 
@@ -29,6 +33,7 @@ void Player::Picture11_MouseUp(int, int, float, float)
 {
     if (!SeekDrag) return; // the release of a second button after the drag has ended
     SeekDrag = false;
-    // A thumb pressed and let go where it was does not move playback.
-    if (SeekLeft != SeekFromLeft) Tonewheel1.SeekTo(SeekLeft * 10);
+    // A thumb pressed and let go without moving does not move playback; one dragged away and
+    // back goes to where it stands, since the frames no longer carried it along.
+    if (SeekMoved) Tonewheel1.SeekTo(seekScale(Tonewheel1.FrameCount()).frameOf(SeekLeft));
 }

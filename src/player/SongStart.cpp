@@ -1,6 +1,7 @@
 #include "player/SongStart.h"
 
 #include "compact/Shade.h"
+#include "player/FrameProgress.h"
 #include "player/Globals.h"
 #include "player/NumberText.h"
 #include "player/Player.h"
@@ -54,7 +55,7 @@ void Player::StartSong(const SongStartMember& member)
     shade.StopS.setVisible(true);
     imgstop.setVisible(true);
 
-    Picture10.setWidth(Tonewheel1.FrameCount() / 10 + 440);
+    Picture10.setWidth(seekScale(Tonewheel1.FrameCount()).width() + PlayerLayout::seekThumbRoom);
 }
 
 void Player::imgplay_Click()

@@ -144,10 +144,11 @@ void paintPlayer(const SkinWindow& w, Canvas& c)
     tray(c, grow(unionOf(w, {"imgplay", "imgpause", "imgstop", "imgseek2", "imgSeek1", "imgLoad"}), 1));
     tray(c, grow(unionOf(w, {"shuffle1", "Playlist"}), 1));
 
-    // Seek groove: the track grows with the song, so the groove runs to the right edge
+    // Seek groove: as long as the track may grow, in a dark tone, so the black track shows how
+    // far the song reaches
     const QRect track = placeOf(w, "Picture10");
     if (!track.isEmpty())
-        well(c, QRect(track.left(), track.top(), inside.right() - 4 - track.left(), track.height()));
+        tray(c, QRect(track.left(), track.top(), px(PlayerLayout::seekTrackMaxWidth), track.height()));
 }
 
 void paintPlaylist(const SkinWindow& w, Canvas& c)
@@ -222,10 +223,11 @@ void paintTool(const SkinWindow& w, Canvas& c, std::string_view title, std::stri
 void paintDecoder(const SkinWindow& w, Canvas& c)
 {
     paintTool(w, c, "DECODER", "MP3 > WAV");
-    // The progress frame grows with the job, so its groove runs to the right edge
+    // The progress frame's groove, as long as the frame may grow, in a dark tone, so the black
+    // frame shows the job's length and a full fill reads as full
     const QRect frame = placeOf(w, "Picture1");
     if (!frame.isEmpty())
-        well(c, QRect(frame.left(), frame.top(), c.width() - 8 - frame.left(), frame.height()));
+        tray(c, QRect(frame.left(), frame.top(), px(frmDecoderLayout::progressMaxWidth), frame.height()));
     tray(c, grow(unionOf(w, {"picMp3", "picWav", "picDecode"}), 2));
 }
 

@@ -1,6 +1,7 @@
 // The decoder window: MP3 inputs and WAV outputs queued pair by pair and converted one after
 // another through the window's own playback component.
 
+#include "player/FrameScale.h"
 #include "player/Player.h"
 #include "player/WindowPlacement.h"
 #include "tools/ConversionQueue.h"
@@ -10,6 +11,12 @@
 namespace
 {
 
+// Ten frames to a twip, spread over the window's room for a longer job.
+FrameScale progressScale(int32_t frameCount)
+{
+    return FrameScale(frameCount, frmDecoderLayout::progressMaxWidth);
+}
+
 // Opens and starts the pair at JobIndex; false at the end of the queue.
 bool startNextPair(frmDecoder& w)
 {
@@ -18,7 +25,7 @@ bool startNextPair(frmDecoder& w)
                                 [&w] {
                                     w.Tonewheel1.OpenSong(w.InFile, w.OutFile);
                                     w.Tonewheel1.PlaySong();
-                                    w.Picture1.setWidth(w.Tonewheel1.FrameCount() / 10);
+                                    w.Picture1.setWidth(progressScale(w.Tonewheel1.FrameCount()).width());
                                 });
 }
 
@@ -91,8 +98,10 @@ void frmDecoder::picDecode_MouseUp(int, int, float, float)
 
 void frmDecoder::Tonewheel1_ActFrame(int32_t ActFrame)
 {
-    Picture2.setWidth(ActFrame / 10);
-    if (float(Picture1.Width() - 100) < float(Picture2.Width())) {
+    const int32_t frames = Tonewheel1.FrameCount();
+    Picture2.setWidth(progressScale(frames).twipsOf(ActFrame));
+    // The last hundred twips of fill at ten frames a twip, whatever the scale on the window.
+    if (float(frames / 10 - 100) < float(ActFrame / 10)) {
         picDecode.setVisible(true);
         picDecode2.setVisible(false);
     } else {

@@ -46,6 +46,10 @@ inline constexpr auto rows = std::to_array<forms::Layout>({
 
 inline constexpr auto parents = std::to_array<layout::Nesting>({{"Picture2", "Picture1"}});
 
+// The progress frame grows with the job by ten frames a twip; the skin's groove ends where the
+// frame may end at most (twips from the frame's left).
+inline constexpr int progressMaxWidth = 4365;
+
 consteval const forms::Layout& row(std::string_view name)
 {
     return layout::rowIn(rows, name);

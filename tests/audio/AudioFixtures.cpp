@@ -148,6 +148,18 @@ WavData readWav(const std::string& path)
     return w;
 }
 
+void writeRepeatedFrames(const std::string& path, int frames)
+{
+    // Header FF E3 18 C0: MPEG 2.5 layer III, 8 kbps, 8000 Hz, mono; zero side info is silence.
+    std::string frame("\xFF\xE3\x18\xC0", 4);
+    frame.resize(72, '\0');
+    std::string bytes;
+    bytes.reserve(frame.size() * size_t(std::max(frames, 0)));
+    for (int i = 0; i < frames; ++i)
+        bytes += frame;
+    writeBytes(path, bytes);
+}
+
 void writeBytes(const std::string& path, const std::string& bytes)
 {
     std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));

@@ -37,6 +37,10 @@ inline Mp3Fixture plainMp3(int rate, int channels, double seconds)
 // Encodes the tones with LAME, with its ID3 calls for the tags and the LAME tag frame in place.
 void writeMp3(const std::string& path, const Mp3Fixture& fixture);
 
+// An MP3 of `frames` identical silent frames (MPEG 2.5, 8 kHz mono, 72 ms each), without a
+// header that tells its length: hours of song in a few megabytes.
+void writeRepeatedFrames(const std::string& path, int frames);
+
 struct Decoded {
     long rate = 0;
     int channels = 0;

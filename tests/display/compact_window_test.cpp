@@ -32,7 +32,7 @@ TEST_F(CompactWindow, SwitchHidesTheMainWindowPlacesTheStripAndRedrawsTheMinutes
         Digits main, strip;
     } cases[] = {{"Label3", {-1, -1, -1, -1}, {-1, -1, -1, -1}},
                  {"5", {0, 5, -1, -1}, {0, 5, -1, -1}},
-                 {"24", {0, 5, -1, -1}, {-1, -1, -1, -1}}};
+                 {"100", {0, 5, -1, -1}, {-1, -1, -1, -1}}};
     Player& p = player();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.minutes);

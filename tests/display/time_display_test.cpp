@@ -12,7 +12,7 @@ using TimeDisplay = DigitTest;
 
 TEST_F(TimeDisplay, CaptionSequencesDrawTwoDigitsOrKeepTheirs)
 {
-    // One caption written per step, as the per-frame handler does. Values outside 0..23 /
+    // One caption written per step, as the per-frame handler does. Values outside 0..99 /
     // 0..59 and texts that are no whole number keep the digits.
     struct Step {
         const char* label;
@@ -22,14 +22,14 @@ TEST_F(TimeDisplay, CaptionSequencesDrawTwoDigitsOrKeepTheirs)
         {"Label10", "0", {0, 0, -1, -1}, {-1, -1, -1, -1}}, {"Label7", "7", {0, 0, 0, 7}, {-1, -1, -1, -1}},
         {"Label7", "-1", {0, 0, 0, 7}, {-1, -1, -1, -1}},   {"Label4", "0", {0, 0, 0, 7}, {-1, -1, 0, 0}},
         {"Label3", "0", {0, 0, 0, 7}, {0, 0, 0, 0}},        {"Label4", "59", {0, 0, 0, 7}, {0, 0, 5, 9}},
-        {"Label3", "23", {0, 0, 0, 7}, {2, 3, 5, 9}},       {"Label3", "24", {0, 0, 0, 7}, {2, 3, 5, 9}},
-        {"Label4", "60", {0, 0, 0, 7}, {2, 3, 5, 9}},       {"Label4", "780", {0, 0, 0, 7}, {2, 3, 5, 9}},
-        {"Label10", "23", {2, 3, 0, 7}, {2, 3, 5, 9}},      {"Label10", "24", {2, 3, 0, 7}, {2, 3, 5, 9}},
-        {"Label7", "59", {2, 3, 5, 9}, {2, 3, 5, 9}},       {"Label7", "60", {2, 3, 5, 9}, {2, 3, 5, 9}},
-        {"Label3", "Label3", {2, 3, 5, 9}, {2, 3, 5, 9}},   {"Label3", "1.5", {2, 3, 5, 9}, {2, 3, 5, 9}},
-        {"Label3", "", {2, 3, 5, 9}, {2, 3, 5, 9}},         {"Label3", "1x", {2, 3, 5, 9}, {2, 3, 5, 9}},
-        {"Label3", "nan", {2, 3, 5, 9}, {2, 3, 5, 9}},      {"Label3", "12.0", {2, 3, 5, 9}, {1, 2, 5, 9}},
-        {"Label4", "8", {2, 3, 5, 9}, {1, 2, 0, 8}},
+        {"Label3", "99", {0, 0, 0, 7}, {9, 9, 5, 9}},       {"Label3", "100", {0, 0, 0, 7}, {9, 9, 5, 9}},
+        {"Label4", "60", {0, 0, 0, 7}, {9, 9, 5, 9}},       {"Label4", "780", {0, 0, 0, 7}, {9, 9, 5, 9}},
+        {"Label10", "99", {9, 9, 0, 7}, {9, 9, 5, 9}},      {"Label10", "100", {9, 9, 0, 7}, {9, 9, 5, 9}},
+        {"Label7", "59", {9, 9, 5, 9}, {9, 9, 5, 9}},       {"Label7", "60", {9, 9, 5, 9}, {9, 9, 5, 9}},
+        {"Label3", "Label3", {9, 9, 5, 9}, {9, 9, 5, 9}},   {"Label3", "1.5", {9, 9, 5, 9}, {9, 9, 5, 9}},
+        {"Label3", "", {9, 9, 5, 9}, {9, 9, 5, 9}},         {"Label3", "1x", {9, 9, 5, 9}, {9, 9, 5, 9}},
+        {"Label3", "nan", {9, 9, 5, 9}, {9, 9, 5, 9}},      {"Label3", "12.0", {9, 9, 5, 9}, {1, 2, 5, 9}},
+        {"Label4", "8", {9, 9, 5, 9}, {1, 2, 0, 8}},
     };
     Player& p = player();
     for (const Step& s : steps) {

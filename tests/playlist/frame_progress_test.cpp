@@ -27,9 +27,10 @@ const Captions captionCases[] = {
     {"13 minutes", 25, 40000, 31200, "13", "0", "16", "40"},
     {"13 minutes 1 s", 25, 40000, 31240, "13", "1", "16", "40"},
     {"25 minutes", 25, 80000, 60000, "25", "0", "33", "20"},
+    {"100 minutes holds at 99:59", 25, 400000, 240000, "99", "59", "99", "59"},
     {"half a millisecond rounds to even (down)", 0.5f, 5997, 1, "0", "0", "0", "2"},
     {"half a millisecond rounds to even (up)", 0.5f, 3999, 1, "0", "0", "0", "2"},
-    {"hours long, beyond 32 bits of ms", 25, 100000000, 99999999, "41666", "39", "41666", "40"},
+    {"hours long, beyond 32 bits of ms", 25, 100000000, 99999999, "99", "59", "99", "59"},
     {"a 0 ms component", 0, 7300, 500, "0", "0", "0", "0"},
     {"a file that cannot be played", 0, 0, 0, "0", "0", "0", "0"},
 };
@@ -52,7 +53,7 @@ TEST_P(CaptionTest, ShowsWholeSeconds)
     EXPECT_EQ(p.Label10, c.totalMin);
     EXPECT_EQ(p.Label7, c.totalSec);
     EXPECT_EQ(p.Label2, std::to_string(c.frame));
-    EXPECT_EQ(p.ThumbLeft, c.frame / 10);
+    EXPECT_EQ(p.ThumbLeft, seekScale(c.frameCount).twipsOf(c.frame));
 }
 
 INSTANTIATE_TEST_SUITE_P(Worked, CaptionTest, ::testing::ValuesIn(captionCases));

@@ -20,12 +20,16 @@ class Seek : public RoadTest
     {
         const std::string song = dir.path("song.mp3");
         audiotest::writeMp3(song, audiotest::plainMp3(44100, 2, 30));
+        start(song);
+    }
+    void start(const std::string& song)
+    {
         Player& p = player();
         p.Show();
         // Hold the job after its first frame, so nothing moves until the test lets it go.
         platform::Tonewheel* wheel = &p.Tonewheel1;
-        platform::audio::setFrameHookForTesting([this, wheel](int32_t frame, const int16_t*, size_t) {
-            if (frame == 0 && !held.exchange(true)) wheel->PauseSong();
+        platform::audio::setFrameHookForTesting([this, wheel](int32_t, const int16_t*, size_t) {
+            if (holdNext.exchange(false)) wheel->PauseSong();
         });
         auto handler = p.Tonewheel1.onActFrame;
         p.Tonewheel1.onActFrame = [this, handler](int32_t f) {
@@ -41,15 +45,23 @@ class Seek : public RoadTest
         // As a frame of 834 would place it; the job itself still waits at frame 0.
         p.Tonewheel1_ActFrame(834);
     }
+    // Drags the thumb from where it stands by dx twips and lets it go.
+    void drag(float dx)
+    {
+        forms::testing::press(thumb(), 1, 30, 30);
+        forms::testing::move(thumb(), 1, 30 + dx, 30);
+        forms::testing::release(thumb(), 1, 30 + dx, 30);
+    }
     void TearDown() override
     {
         player().Tonewheel1.StopSong();
         platform::audio::setFrameHookForTesting({});
     }
-    // Lets the job go on and returns the first frame it plays.
+    // Lets the job go on and returns the first frame it plays, after which it waits again.
     int32_t resumedAt()
     {
         frames.clear();
+        holdNext = true;
         player().Tonewheel1.PauseSong();
         EXPECT_TRUE(pumpUntil([&] { return !frames.empty(); }));
         return frames.empty() ? -1 : frames.front();
@@ -57,7 +69,7 @@ class Seek : public RoadTest
     forms::PictureBox& thumb() { return player().Picture11; }
 
     audiotest::TempDir dir;
-    std::atomic<bool> held{false};
+    std::atomic<bool> holdNext{true};
     std::vector<int32_t> frames;
 };
 
@@ -89,6 +101,52 @@ TEST_F(Seek, PressAndReleaseWithoutMovingDoesNotJump)
     forms::testing::release(thumb(), 1, 30, 30);
     EXPECT_FALSE(player().SeekDrag);
     EXPECT_EQ(resumedAt(), 1);
+}
+
+TEST_F(Seek, ADragBackToWhereItBeganSeeksThere)
+{
+    player().Tonewheel1_ActFrame(600); // playback went on under the pressed thumb
+    forms::testing::press(thumb(), 1, 30, 30);
+    forms::testing::move(thumb(), 1, 60, 30);
+    forms::testing::move(thumb(), 1, 0, 30); // X counts from where the thumb stands now
+    player().Tonewheel1_ActFrame(700);
+    forms::testing::press(thumb(), 2, 30, 30);
+    forms::testing::release(thumb(), 2, 30, 30); // a second button's release ends the drag
+    EXPECT_EQ(thumb().Left(), 60);
+    EXPECT_EQ(resumedAt(), 600);
+}
+
+// 101 minutes of 72 ms frames: far longer than the track has room for at ten frames a twip.
+class LongSeek : public Seek
+{
+  protected:
+    void SetUp() override
+    {
+        const std::string song = dir.path("long.mp3");
+        audiotest::writeRepeatedFrames(song, 84167);
+        start(song);
+    }
+};
+
+TEST_F(LongSeek, TrackAndThumbStayInsideTheWindowAndReachTheWholeSong)
+{
+    Player& p = player();
+    const int32_t count = p.Tonewheel1.FrameCount();
+    ASSERT_EQ(count, 84167);
+    EXPECT_LE(p.Picture10.Left() + p.Picture10.Width(), p.Width() - 7 * 15) << "inside the window's frame";
+    p.Tonewheel1_ActFrame(count - 2);
+    EXPECT_EQ(p.Picture10.Width() - thumb().Left(), 440) << "the last frames at the track's end";
+    EXPECT_EQ(p.Label10.Caption() + ":" + p.Label7.Caption(), "99:59");
+    EXPECT_EQ(p.Label3.Caption() + ":" + p.Label4.Caption(), "99:59");
+
+    const int travel = p.Picture10.Width() - 440;
+    p.Tonewheel1_ActFrame(count / 2);
+    EXPECT_NEAR(thumb().Left(), travel / 2, 1);
+    drag(150);
+    EXPECT_NEAR(resumedAt(), count / 2 + 150 * count / travel, 40);
+    drag(90000);
+    EXPECT_EQ(thumb().Left(), travel);
+    EXPECT_GE(resumedAt(), count - 20);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "compact/Shade.h"
 #include "player/Player.h"
 #include "playlist/frmPlaylist.h"
+#include "tools/frmDecoder.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -196,4 +197,31 @@ TEST(SkinPixels, WindowsCarryTheProgramIcon)
     EXPECT_EQ(player.Icon().widthPixels(), 32);
     EXPECT_FALSE(playlist.Icon().empty());
     EXPECT_TRUE(Shade().Icon().empty());
+}
+
+// A track or progress frame shows how far it reaches: black on a groove of another tone, which
+// runs exactly as far as the bar may grow.
+TEST(SkinPixels, BarsShowTheirExtentOnTheirGroove)
+{
+    Player player;
+    frmDecoder decoder;
+    struct Bar {
+        forms::Form& form;
+        forms::PictureBox& bar;
+        int maxWidth;
+    } bars[] = {{player, player.Picture10, PlayerLayout::seekTrackMaxWidth},
+                {decoder, decoder.Picture1, frmDecoderLayout::progressMaxWidth}};
+    for (const Bar& b : bars) {
+        SCOPED_TRACE(b.bar.Name());
+        b.form.Show();
+        b.bar.setWidth(b.maxWidth / 3);
+        const QRect place = b.bar.widget()->geometry();
+        const QImage shown = grab(b.form);
+        const int y = place.center().y(), end = place.left() + b.maxWidth / 15;
+        EXPECT_EQ(shown.pixel(place.right() - 1, y) & 0xFFFFFF, 0u) << "the bar";
+        for (int x : {place.right() + 2, end - 1})
+            EXPECT_NE(shown.pixel(x, y) & 0xFFFFFF, 0u) << "the groove beyond it, at " << x;
+        EXPECT_NE(shown.pixel(end - 1, y), shown.pixel(end + 2, y))
+            << "the groove ends where the bar may end";
+    }
 }
