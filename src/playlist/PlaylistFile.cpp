@@ -3,8 +3,6 @@
 #include "platform/TempOutput.h"
 
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -173,25 +171,6 @@ std::optional<std::vector<std::string>> readPlaylist(const std::string& path)
 
 bool writePlaylist(const std::string& path, const std::vector<std::string>& entries)
 {
-    // Write through a link into the file it names, so that the link stays a link.
-    std::string target = path;
-    if (char* real = ::realpath(path.c_str(), nullptr)) {
-        target = real;
-        std::free(real);
-    }
-
-    mode_t mode = 0; // an existing file's permissions, which the new one keeps
-    bool existed = false;
-    struct stat st {
-    };
-    if (::stat(target.c_str(), &st) == 0) {
-        // A read-only file is not replaced, even by a user whom the folder would let do so.
-        if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
-            return false;
-        mode = st.st_mode & 07777;
-        existed = true;
-    }
-
     std::string data;
     std::size_t size = 0;
     for (const auto& e : entries)
@@ -202,9 +181,9 @@ bool writePlaylist(const std::string& path, const std::vector<std::string>& entr
 
     platform::TempOutput temp;
     Fd out;
-    out.fd = temp.create(target);
+    out.fd = temp.create(path);
     if (out.fd < 0) return false;
-    bool ok = writeAll(out.fd, data) && (!existed || ::fchmod(out.fd, mode) == 0) && ::fsync(out.fd) == 0;
+    bool ok = writeAll(out.fd, data) && ::fsync(out.fd) == 0;
     ok = ::close(out.fd) == 0 && ok;
     out.fd = -1;
     return ok && temp.commit();

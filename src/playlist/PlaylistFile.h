@@ -29,7 +29,9 @@ std::vector<std::string> parsePlaylist(std::string_view path, std::string_view c
 std::optional<std::vector<std::string>> readPlaylist(const std::string& path);
 
 // Writes the entries as lines ending in CR LF, replacing the file only once all is written:
-// on any failure the old file stays as it was and false is returned.
+// on any failure the old file stays as it was and false is returned. Written as every output
+// is: through a link to the file it names, keeping the file's permissions, never over a
+// read-only file.
 bool writePlaylist(const std::string& path, const std::vector<std::string>& entries);
 
 } // namespace playlist

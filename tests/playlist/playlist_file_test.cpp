@@ -174,19 +174,6 @@ TEST_F(PlaylistFiles, WriteRoundTrip)
     EXPECT_EQ(names(), (std::vector<std::string>{"out.m3u"})); // no temporary file left
 }
 
-TEST_F(PlaylistFiles, WriteKeepsModeAndLinks)
-{
-    const fs::path real = dir / "real.m3u", link = dir / "link.m3u";
-    put(real, "old\r\n");
-    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    fs::create_symlink(real, link);
-    ASSERT_TRUE(playlist::writePlaylist(link, {"/new"}));
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(get(real), "/new\r\n");
-    EXPECT_EQ(fs::status(real).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-}
-
 TEST_F(PlaylistFiles, FailedWriteLeavesTheOldFile)
 {
     const fs::path ro = dir / "ro.m3u";
