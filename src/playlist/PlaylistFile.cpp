@@ -2,6 +2,7 @@
 
 #include "platform/TempOutput.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,6 +13,9 @@ namespace playlist
 
 namespace
 {
+
+// The longest line kept: the longest path and room for a .PLS key before it.
+constexpr std::size_t MaxLine = MaxPath + 64;
 
 std::string_view withoutLeadingBlanks(std::string_view line)
 {
@@ -39,32 +43,49 @@ class Reader
             if (chunk.substr(0, 3) == "\xEF\xBB\xBF") // a byte-order mark is not text
                 chunk.remove_prefix(3);
         }
-        for (char c : chunk) {
-            if (full()) return;
-            if (c == '\n' && afterCR_) {
-                afterCR_ = false;
-                continue;
-            }
-            afterCR_ = c == '\r';
-            if (c == '\r' || c == '\n') {
-                line(pending_);
-                pending_.clear();
-            } else {
-                pending_ += c;
-            }
+        while (!chunk.empty() && !full()) {
+            if (afterCR_ && chunk.front() == '\n') chunk.remove_prefix(1);
+            afterCR_ = false;
+            const auto end = std::size_t(
+                std::find_if(chunk.begin(), chunk.end(), [](char c) { return c == '\r' || c == '\n'; }) -
+                chunk.begin());
+            take(chunk.substr(0, end));
+            if (end == chunk.size()) return;
+            afterCR_ = chunk[end] == '\r';
+            endLine();
+            chunk.remove_prefix(end + 1);
         }
     }
 
     void finish()
     {
-        if (!pending_.empty() && !full()) line(pending_);
-        pending_.clear();
+        if (!full()) endLine();
     }
 
   private:
-    void line(std::string_view raw)
+    // Leading blanks are no part of an entry, and a line too long to give a path is not kept
+    // at all: only its end is looked for.
+    void take(std::string_view part)
     {
-        const std::string_view text = withoutLeadingBlanks(raw);
+        if (tooLong_) return;
+        if (pending_.empty()) part = withoutLeadingBlanks(part);
+        if (pending_.size() + part.size() > MaxLine) {
+            tooLong_ = true;
+            pending_ = std::string();
+            return;
+        }
+        pending_.append(part);
+    }
+
+    void endLine()
+    {
+        if (!tooLong_ && !pending_.empty()) line(pending_);
+        pending_.clear();
+        tooLong_ = false;
+    }
+
+    void line(std::string_view text)
+    {
         if (format_ == Format::M3U) {
             // Blank and comment lines (#EXTM3U, #EXTINF) name no song.
             if (text.find_first_not_of(" \t") == std::string_view::npos || text.front() == '#') return;
@@ -77,22 +98,26 @@ class Reader
 
     void add(std::string_view e)
     {
-        if (!e.empty() && e.front() == '/') {
+        const bool joined = !folder_.empty() && (e.empty() || e.front() != '/');
+        // The path as the list would hold it; one longer than any path can be names no file.
+        if ((joined ? folder_.size() + 1 : 0) + e.size() > MaxPath) return;
+        if (!joined) {
+            // An absolute entry, or one of a playlist named without a folder: relative to the
+            // current one.
             out_.emplace_back(e);
-        } else if (folder_.empty()) {
-            out_.emplace_back(e); // playlist named without a folder: relative to the current one
-        } else {
-            std::string joined;
-            joined.reserve(folder_.size() + 1 + e.size());
-            joined.append(folder_).append("/").append(e);
-            out_.push_back(std::move(joined));
+            return;
         }
+        std::string path;
+        path.reserve(folder_.size() + 1 + e.size());
+        path.append(folder_).append("/").append(e);
+        out_.push_back(std::move(path));
     }
 
     Format format_;
     std::vector<std::string>& out_;
     std::string_view folder_;
     std::string pending_;
+    bool tooLong_ = false;
     bool afterCR_ = false;
     bool first_ = true;
 };

@@ -13,6 +13,10 @@ namespace playlist
 // A read adds at most this many entries; the rest of the file is ignored.
 inline constexpr std::size_t MaxEntries = 32766;
 
+// No path is longer. A line that would give a longer entry, once joined to the playlist's
+// folder, is skipped like a blank one.
+inline constexpr std::size_t MaxPath = 4096;
+
 // How a playlist file is read: told by the last three characters of its name, in any case.
 enum class Format { None, M3U, PLS };
 Format formatOf(std::string_view path);
