@@ -1,4 +1,5 @@
-// Reading a playlist file of 32766 entries into the playlist window's list and showing it.
+// Reading a playlist file of 32766 entries into the playlist window's list and showing it;
+// then one whose middle line is 10 MB long, read, shown and painted again.
 
 #include "playlist/PlaylistStore.h"
 #include "playlist/frmPlaylist.h"
@@ -58,6 +59,19 @@ int main(int argc, char** argv)
         window.List1.ListCount(), ms[ms.size() / 2], ms.front(), ms.back());
     std::fflush(stdout);
     const bool ok = window.List1.ListCount() == 32766;
+
+    const std::string longLine = (dir / "long.m3u").string();
+    std::ofstream(longLine, std::ios::binary)
+        << "/a.mp3\r\n/" << std::string(10 << 20, 'x') << "\r\n/b.mp3\r\n";
+    const auto t0 = std::chrono::steady_clock::now();
+    playlist::ReadPL(window.List1, longLine);
+    QApplication::processEvents();
+    const auto t1 = std::chrono::steady_clock::now();
+    window.List1.widget()->repaint();
+    const auto t2 = std::chrono::steady_clock::now();
+    std::printf("a playlist with one 10 MB line: %d entries, read and shown %.1f ms, painted again %.1f ms\n",
+                window.List1.ListCount(), std::chrono::duration<double, std::milli>(t1 - t0).count(),
+                std::chrono::duration<double, std::milli>(t2 - t1).count());
     std::filesystem::remove_all(dir);
     forms::Unload<frmPlaylist>(); // windows go before the application object
     forms::collectUnloaded();

@@ -5,9 +5,11 @@
 namespace platform
 {
 
-// An output file written under a temporary name in the target's folder and renamed over the
-// target only once complete, so the target is never seen half-written and an input named as
-// its own output is read to the end before it is replaced.
+// The one way every writer puts out a file. It is written under a temporary name in the
+// target's folder and renamed over the target only once complete, so the target is never seen
+// half-written and an input named as its own output is read to the end before it is replaced.
+// A symbolic link stays a link (the file it names is written), an existing target keeps its
+// permissions, and a read-only target, or one that is no plain file, is refused.
 class TempOutput
 {
   public:
@@ -16,7 +18,9 @@ class TempOutput
     TempOutput(const TempOutput&) = delete;
     TempOutput& operator=(const TempOutput&) = delete;
 
-    // Creates the temporary file; returns its descriptor, or -1. The caller closes it.
+    // Creates the temporary file; returns its descriptor, or -1 (the target refused, or no
+    // file could be made). The caller closes it. First removes the temporary files that runs
+    // killed before they could clean up left in that folder.
     int create(const std::string& target);
     bool commit(); // renames the temporary file over the target
     void abandon();

@@ -2,6 +2,7 @@
 
 #include "platform/Tray.h"
 #include "platform/forms/Dialogs.h"
+#include "platform/store/Registry.h"
 #include "player/Globals.h"
 #include "player/Player.h"
 #include "settings/General.h"
@@ -30,6 +31,8 @@ void Write(const std::string& valueName, const std::string& text)
 
 void Player::SaveSettings()
 {
+    // A store that another process keeps locked holds the window up once, not once a value.
+    const store::Save save;
     txtDrive.setText(Drive1.Drive());
     txtDir.setText(Dir1.Path());
     txtFile.setText(File1.Path());

@@ -2,9 +2,8 @@
 
 #include "platform/TempOutput.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,6 +13,9 @@ namespace playlist
 
 namespace
 {
+
+// The longest line kept: the longest path and room for a .PLS key before it.
+constexpr std::size_t MaxLine = MaxPath + 64;
 
 std::string_view withoutLeadingBlanks(std::string_view line)
 {
@@ -41,32 +43,49 @@ class Reader
             if (chunk.substr(0, 3) == "\xEF\xBB\xBF") // a byte-order mark is not text
                 chunk.remove_prefix(3);
         }
-        for (char c : chunk) {
-            if (full()) return;
-            if (c == '\n' && afterCR_) {
-                afterCR_ = false;
-                continue;
-            }
-            afterCR_ = c == '\r';
-            if (c == '\r' || c == '\n') {
-                line(pending_);
-                pending_.clear();
-            } else {
-                pending_ += c;
-            }
+        while (!chunk.empty() && !full()) {
+            if (afterCR_ && chunk.front() == '\n') chunk.remove_prefix(1);
+            afterCR_ = false;
+            const auto end = std::size_t(
+                std::find_if(chunk.begin(), chunk.end(), [](char c) { return c == '\r' || c == '\n'; }) -
+                chunk.begin());
+            take(chunk.substr(0, end));
+            if (end == chunk.size()) return;
+            afterCR_ = chunk[end] == '\r';
+            endLine();
+            chunk.remove_prefix(end + 1);
         }
     }
 
     void finish()
     {
-        if (!pending_.empty() && !full()) line(pending_);
-        pending_.clear();
+        if (!full()) endLine();
     }
 
   private:
-    void line(std::string_view raw)
+    // Leading blanks are no part of an entry, and a line too long to give a path is not kept
+    // at all: only its end is looked for.
+    void take(std::string_view part)
     {
-        const std::string_view text = withoutLeadingBlanks(raw);
+        if (tooLong_) return;
+        if (pending_.empty()) part = withoutLeadingBlanks(part);
+        if (pending_.size() + part.size() > MaxLine) {
+            tooLong_ = true;
+            pending_ = std::string();
+            return;
+        }
+        pending_.append(part);
+    }
+
+    void endLine()
+    {
+        if (!tooLong_ && !pending_.empty()) line(pending_);
+        pending_.clear();
+        tooLong_ = false;
+    }
+
+    void line(std::string_view text)
+    {
         if (format_ == Format::M3U) {
             // Blank and comment lines (#EXTM3U, #EXTINF) name no song.
             if (text.find_first_not_of(" \t") == std::string_view::npos || text.front() == '#') return;
@@ -79,22 +98,26 @@ class Reader
 
     void add(std::string_view e)
     {
-        if (!e.empty() && e.front() == '/') {
+        const bool joined = !folder_.empty() && (e.empty() || e.front() != '/');
+        // The path as the list would hold it; one longer than any path can be names no file.
+        if ((joined ? folder_.size() + 1 : 0) + e.size() > MaxPath) return;
+        if (!joined) {
+            // An absolute entry, or one of a playlist named without a folder: relative to the
+            // current one.
             out_.emplace_back(e);
-        } else if (folder_.empty()) {
-            out_.emplace_back(e); // playlist named without a folder: relative to the current one
-        } else {
-            std::string joined;
-            joined.reserve(folder_.size() + 1 + e.size());
-            joined.append(folder_).append("/").append(e);
-            out_.push_back(std::move(joined));
+            return;
         }
+        std::string path;
+        path.reserve(folder_.size() + 1 + e.size());
+        path.append(folder_).append("/").append(e);
+        out_.push_back(std::move(path));
     }
 
     Format format_;
     std::vector<std::string>& out_;
     std::string_view folder_;
     std::string pending_;
+    bool tooLong_ = false;
     bool afterCR_ = false;
     bool first_ = true;
 };
@@ -173,25 +196,6 @@ std::optional<std::vector<std::string>> readPlaylist(const std::string& path)
 
 bool writePlaylist(const std::string& path, const std::vector<std::string>& entries)
 {
-    // Write through a link into the file it names, so that the link stays a link.
-    std::string target = path;
-    if (char* real = ::realpath(path.c_str(), nullptr)) {
-        target = real;
-        std::free(real);
-    }
-
-    mode_t mode = 0; // an existing file's permissions, which the new one keeps
-    bool existed = false;
-    struct stat st {
-    };
-    if (::stat(target.c_str(), &st) == 0) {
-        // A read-only file is not replaced, even by a user whom the folder would let do so.
-        if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
-            return false;
-        mode = st.st_mode & 07777;
-        existed = true;
-    }
-
     std::string data;
     std::size_t size = 0;
     for (const auto& e : entries)
@@ -202,9 +206,9 @@ bool writePlaylist(const std::string& path, const std::vector<std::string>& entr
 
     platform::TempOutput temp;
     Fd out;
-    out.fd = temp.create(target);
+    out.fd = temp.create(path);
     if (out.fd < 0) return false;
-    bool ok = writeAll(out.fd, data) && (!existed || ::fchmod(out.fd, mode) == 0) && ::fsync(out.fd) == 0;
+    bool ok = writeAll(out.fd, data) && ::fsync(out.fd) == 0;
     ok = ::close(out.fd) == 0 && ok;
     out.fd = -1;
     return ok && temp.commit();

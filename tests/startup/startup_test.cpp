@@ -2,6 +2,10 @@
 
 #include "MainWindowFixture.h"
 
+#include "platform/store/Registry.h"
+
+#include <sqlite3.h>
+
 #include <fstream>
 #include <map>
 
@@ -73,6 +77,29 @@ TEST_F(Startup, WhatASaveKeepsTheNextStartRestoresAndPlays)
         EXPECT_EQ(LastPlaylist, c.lastPlaylist);
         EXPECT_FALSE(q.Timer10.Enabled());
     }
+}
+
+// Another process holds the store locked: the save waits out one timeout in all, not one per
+// value, and the stored values stay as they were; once the store is free the next save writes.
+TEST_F(Startup, ASaveWithTheStoreLockedElsewhereWaitsOnce)
+{
+    Player& p = player();
+    p.SaveSettings();
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(path("config/sonavel/registry.db").c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    store::testing::setBusyTimeout(20);
+    const int waited = store::testing::waitedWrites();
+    LastPlaylist = path("list.m3u");
+    p.SaveSettings();
+    EXPECT_EQ(store::testing::waitedWrites() - waited, 1);
+    sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(settings::Read("String Value2"), "Error");
+    p.SaveSettings();
+    store::testing::setBusyTimeout(1500);
+    EXPECT_EQ(store::testing::waitedWrites() - waited, 1);
+    EXPECT_EQ(settings::Read("String Value2"), path("list.m3u"));
 }
 
 TEST_F(Startup, CloseButtonSavesOnPressAndEndsOnReleaseTheExitEntryAtOnce)

@@ -286,18 +286,25 @@ TEST_F(GeneralTest, DamagedDatabaseOrUnwritableFolderReadsErrorAndWritesNothing)
     EXPECT_TRUE(boxes().empty());
 }
 
-// Two running instances save their settings at the same moment; both sets of values stay.
+// Two running instances save their settings at the same moment, four values a save; both sets
+// of values stay, so each waits out the other's short locks within its saves.
 TEST_F(GeneralTest, TwoProcessesSavingAtOnceBothKeepTheirValues)
 {
-    constexpr int Values = 10;
-    EXPECT_TRUE(runAtOnce(2, [](int p) {
-        for (int i = 0; i < Values; ++i)
-            writeString("HKEY_LOCAL_MACHINE", "P" + std::to_string(p) + "-" + std::to_string(i),
-                        "value " + std::to_string(p * 100 + i));
+    constexpr int Saves = 5;
+    const auto name = [](int p, int save, int value) {
+        return "P" + std::to_string(p) + "-" + std::to_string(save) + "-" + std::to_string(value);
+    };
+    EXPECT_TRUE(runAtOnce(2, [&](int p) {
+        for (int save = 0; save < Saves; ++save) {
+            const store::Save saving;
+            for (int value = 0; value < 4; ++value)
+                writeString("HKEY_LOCAL_MACHINE", name(p, save, value), "value " + name(p, save, value));
+        }
         return true;
     }));
     for (int p = 0; p < 2; ++p)
-        for (int i = 0; i < Values; ++i)
-            EXPECT_EQ(readString("HKEY_LOCAL_MACHINE", "P" + std::to_string(p) + "-" + std::to_string(i)),
-                      RegValue("value " + std::to_string(p * 100 + i)));
+        for (int save = 0; save < Saves; ++save)
+            for (int value = 0; value < 4; ++value)
+                EXPECT_EQ(readString("HKEY_LOCAL_MACHINE", name(p, save, value)),
+                          RegValue("value " + name(p, save, value)));
 }

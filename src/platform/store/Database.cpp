@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -14,10 +15,17 @@ namespace
 {
 
 std::atomic<int> busyTimeoutMs{1500};
+std::atomic<int> writesThatWaited{0};
+
+std::chrono::milliseconds busyTimeout()
+{
+    return std::chrono::milliseconds(busyTimeoutMs.load());
+}
 
 // A database found locked past the timeout is probably held by a stuck process: later reads
 // of it try once without waiting, so a start-up that reads several values is held up once at
-// most. Writes always wait, so that a write is never lost to a short lock.
+// most. Writes wait, so that a write is never lost to another instance's short lock; the
+// writes of one save share one timeout between them.
 std::mutex stuckMutex;
 std::string stuckFile;
 
@@ -34,6 +42,46 @@ void noteOutcome(const std::string& file, int rc)
         stuckFile = file;
     else if (file == stuckFile)
         stuckFile.clear();
+}
+
+using Clock = std::chrono::steady_clock;
+
+// The save under way on this thread: how deep its scopes are nested, and how long its writes
+// have waited so far.
+struct SaveUnderWay {
+    int depth = 0;
+    Clock::duration waited{};
+};
+thread_local SaveUnderWay saving;
+
+// How long one access may wait for other connections' locks, and how long it did.
+struct Wait {
+    Clock::duration allowed{};
+    Clock::duration waited{};
+    bool slept = false;
+    Clock::duration before{}; // waited before the lock now wanted was found taken
+    Clock::time_point since;
+};
+
+// Tries again a couple of milliseconds apart, where SQLite's own timeout backs off to 100 ms:
+// another instance that writes again and again leaves the lock free only for moments, and a
+// waiter that sleeps long misses every one of them.
+int waitWhileBusy(void* arg, int tries)
+{
+    constexpr auto Poll = std::chrono::milliseconds(2);
+    auto& wait = *static_cast<Wait*>(arg);
+    if (tries == 0) {
+        wait.before = wait.waited;
+        wait.since = Clock::now();
+    }
+    wait.waited = wait.before + (Clock::now() - wait.since);
+    const auto left = wait.allowed - wait.waited;
+    if (left <= Clock::duration::zero()) return 0;
+    sqlite3_sleep(
+        int(std::chrono::ceil<std::chrono::milliseconds>(std::min<Clock::duration>(left, Poll)).count()));
+    wait.slept = true;
+    wait.waited = wait.before + (Clock::now() - wait.since);
+    return 1;
 }
 
 std::int32_t fromSqlite(int rc)
@@ -88,17 +136,21 @@ class Connection
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    int open(const std::string& file, int flags, int timeoutMs)
+    // Waits up to `allowed` for other connections' locks, in all.
+    int open(const std::string& file, int flags, Clock::duration allowed)
     {
+        wait_.allowed = allowed;
         int rc = sqlite3_open_v2(file.c_str(), &db_, flags, nullptr);
-        if (rc == SQLITE_OK) sqlite3_busy_timeout(db_, timeoutMs);
+        if (rc == SQLITE_OK) sqlite3_busy_handler(db_, waitWhileBusy, &wait_);
         return rc;
     }
     int exec(const char* sql) { return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr); }
     sqlite3* get() const { return db_; }
+    const Wait& wait() const { return wait_; }
 
   private:
     sqlite3* db_ = nullptr;
+    Wait wait_;
 };
 
 constexpr int SchemaVersion = 1;
@@ -123,7 +175,7 @@ std::int32_t withReadable(const std::string& file, const ReadBody& body)
     if (file.empty() || !std::filesystem::exists(file, ec)) return ERROR_FILE_NOT_FOUND;
     Connection c;
     // Read-write (never create) so that a journal left by a crashed writer can be rolled back.
-    int rc = c.open(file, SQLITE_OPEN_READWRITE, isStuck(file) ? 0 : busyTimeoutMs.load());
+    int rc = c.open(file, SQLITE_OPEN_READWRITE, isStuck(file) ? Clock::duration::zero() : busyTimeout());
     int version = 0;
     if (rc == SQLITE_OK) rc = readSchemaVersion(c.get(), version);
     noteOutcome(file, rc);
@@ -135,14 +187,13 @@ std::int32_t withReadable(const std::string& file, const ReadBody& body)
 
 // Runs body in one write transaction, creating the folder, the file and the tables as needed.
 // Nothing is written unless body succeeds; a damaged or unknown file is left untouched.
-std::int32_t withWritable(const std::string& file, const WriteBody& body)
+std::int32_t writeWith(Connection& c, Clock::duration allowed, const std::string& file, const WriteBody& body)
 {
     if (file.empty()) return ERROR_CANTWRITE;
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ec);
     if (ec) return ERROR_CANTWRITE;
-    Connection c;
-    int rc = c.open(file, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, busyTimeoutMs.load());
+    int rc = c.open(file, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, allowed);
     if (rc == SQLITE_OK) rc = c.exec("BEGIN IMMEDIATE");
     noteOutcome(file, rc);
     if (rc != SQLITE_OK) return rc == SQLITE_CANTOPEN ? ERROR_CANTWRITE : fromSqlite(rc);
@@ -165,6 +216,16 @@ std::int32_t withWritable(const std::string& file, const WriteBody& body)
     if (result == ERROR_SUCCESS) result = body(c.get());
     if (result == ERROR_SUCCESS) result = fromSqlite(c.exec("COMMIT"));
     if (result != ERROR_SUCCESS) c.exec("ROLLBACK");
+    return result;
+}
+
+std::int32_t withWritable(const std::string& file, const WriteBody& body)
+{
+    Connection c;
+    const std::int32_t result =
+        writeWith(c, saving.depth > 0 ? busyTimeout() - saving.waited : busyTimeout(), file, body);
+    if (c.wait().slept) ++writesThatWaited;
+    if (saving.depth > 0) saving.waited += c.wait().waited;
     return result;
 }
 
@@ -255,6 +316,21 @@ std::int32_t createKey(const std::string& file, HKEY root, const std::string& pa
 void setBusyTimeout(int ms)
 {
     busyTimeoutMs = ms;
+}
+
+int waitedWrites()
+{
+    return writesThatWaited;
+}
+
+void beginSave()
+{
+    if (saving.depth++ == 0) saving.waited = {};
+}
+
+void endSave()
+{
+    --saving.depth;
 }
 
 } // namespace store::db

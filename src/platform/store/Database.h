@@ -26,5 +26,11 @@ std::int32_t writeValue(const std::string& file, HKEY root, const std::string& p
 std::int32_t createKey(const std::string& file, HKEY root, const std::string& path);
 
 void setBusyTimeout(int ms);
+// Writes, since the start, that waited for another connection's lock.
+int waitedWrites();
+
+// The writes between these calls on one thread are one save (calls may nest).
+void beginSave();
+void endSave();
 
 } // namespace store::db

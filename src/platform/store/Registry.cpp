@@ -137,11 +137,25 @@ std::int32_t RegCreateKey(HKEY key, const char* subKey, HKEY* result)
     return reach(key, subKey, KEY_ALL_ACCESS, result, true);
 }
 
+Save::Save()
+{
+    db::beginSave();
+}
+
+Save::~Save()
+{
+    db::endSave();
+}
+
 namespace testing
 {
 void setBusyTimeout(int ms)
 {
     db::setBusyTimeout(ms);
+}
+int waitedWrites()
+{
+    return db::waitedWrites();
 }
 } // namespace testing
 

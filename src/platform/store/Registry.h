@@ -65,10 +65,25 @@ std::int32_t RegCloseKey(HKEY key);
 // is given, opens it with full access. For tests and maintenance: the program never calls it.
 std::int32_t RegCreateKey(HKEY key, const char* subKey, HKEY* result);
 
+// The writes made on this thread while one lives are one save: waiting for a database that
+// another process holds locked, they share one busy timeout between them, so once a write has
+// waited it out the rest of the save fail at once. A write outside a save may wait the whole
+// timeout. Saves may nest; the outermost one counts.
+class Save
+{
+  public:
+    Save();
+    ~Save();
+    Save(const Save&) = delete;
+    Save& operator=(const Save&) = delete;
+};
+
 namespace testing
 {
 // Longest wait for a database another process holds locked (normally 1500 ms).
 void setBusyTimeout(int ms);
+// How many writes so far had to wait for such a lock.
+int waitedWrites();
 } // namespace testing
 
 } // namespace store
