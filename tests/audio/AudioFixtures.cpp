@@ -2,12 +2,15 @@
 
 #include <QTemporaryDir>
 #include <cmath>
+#include <csignal>
+#include <cstdlib>
 #include <fstream>
 #include <lame/lame.h>
 #include <mpg123.h>
 #include <sndfile.h>
 #include <sstream>
 #include <stdexcept>
+#include <sys/resource.h>
 
 namespace audiotest
 {
@@ -101,9 +104,11 @@ void writeMp3(const std::string& path, const Mp3Fixture& fixture)
     writeBytes(path, file);
 }
 
-Decoded decodeMp3(const std::string& path)
+namespace
 {
-    Decoded d;
+
+mpg123_handle* openMp3(const std::string& path)
+{
     mpg123_handle* mh = mpg123_new(nullptr, nullptr);
     mpg123_param2(mh, MPG123_ADD_FLAGS, MPG123_QUIET, 0);
     mpg123_format_none(mh);
@@ -112,26 +117,62 @@ Decoded decodeMp3(const std::string& path)
     mpg123_rates(&rates, &count);
     for (size_t i = 0; i < count; ++i)
         mpg123_format2(mh, rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
+    if (mpg123_open(mh, path.c_str()) == MPG123_OK) return mh;
+    mpg123_delete(mh);
+    return nullptr;
+}
+
+void closeMp3(mpg123_handle* mh)
+{
+    mpg123_close(mh);
+    mpg123_delete(mh);
+}
+
+} // namespace
+
+Decoded decodeMp3(const std::string& path)
+{
+    Decoded d;
+    // The count from a handle of its own: decoding from one that scanned is not always exact.
+    if (mpg123_handle* scan = openMp3(path)) {
+        if (mpg123_scan(scan) == MPG123_OK) d.frames = long(mpg123_framelength(scan));
+        closeMp3(scan);
+    }
+    mpg123_handle* mh = openMp3(path);
+    if (!mh) return d;
     int enc = 0;
-    if (mpg123_open(mh, path.c_str()) == MPG123_OK &&
-        mpg123_getformat(mh, &d.rate, &d.channels, &enc) == MPG123_OK) {
+    if (mpg123_getformat(mh, &d.rate, &d.channels, &enc) == MPG123_OK) {
         mpg123_frameinfo2 fi{};
         mpg123_info2(mh, &fi);
         d.bitrate = fi.bitrate;
-        mpg123_scan(mh);
-        d.frames = long(mpg123_framelength(mh));
-        std::vector<unsigned char> buf(1 << 16);
-        size_t done = 0;
-        int err;
-        do {
-            err = mpg123_read(mh, buf.data(), buf.size(), &done);
-            const auto* s = reinterpret_cast<const int16_t*>(buf.data());
-            d.samples.insert(d.samples.end(), s, s + done / 2); // the last samples come with MPG123_DONE
-        } while (err == MPG123_OK || err == MPG123_NEW_FORMAT);
+        long rate = d.rate;
+        int channels = d.channels;
+        bool opening = true;
+        for (;;) {
+            off_t num = 0;
+            unsigned char* audio = nullptr;
+            size_t bytes = 0;
+            const int err = mpg123_decode_frame(mh, &num, &audio, &bytes);
+            if (err == MPG123_NEW_FORMAT) {
+                mpg123_getformat(mh, &rate, &channels, &enc);
+                opening = opening && rate == d.rate && channels == d.channels;
+            } else if (err != MPG123_OK) {
+                break;
+            }
+            const auto* s = reinterpret_cast<const int16_t*>(audio);
+            d.samples.insert(d.samples.end(), s, s + bytes / 2);
+            if (opening) d.opening += bytes / 2;
+            d.seconds += double(bytes / 2) / channels / double(rate);
+        }
     }
-    mpg123_close(mh);
-    mpg123_delete(mh);
+    closeMp3(mh);
     return d;
+}
+
+bool mpg123Wav(const std::string& mp3, const std::string& wav)
+{
+    if (std::system("command -v mpg123 >/dev/null 2>&1") != 0) return false;
+    return std::system(("mpg123 -q -w '" + wav + "' '" + mp3 + "'").c_str()) == 0;
 }
 
 WavData readWav(const std::string& path)
@@ -158,6 +199,25 @@ void writeRepeatedFrames(const std::string& path, int frames)
     for (int i = 0; i < frames; ++i)
         bytes += frame;
     writeBytes(path, bytes);
+}
+
+FileSizeLimit::FileSizeLimit(long bytes)
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    savedLimit_ = limit.rlim_cur;
+    savedHandler_ = std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead
+    limit.rlim_cur = rlim_t(bytes);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(savedLimit_);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, savedHandler_);
 }
 
 void writeBytes(const std::string& path, const std::string& bytes)

@@ -47,15 +47,33 @@ struct Decoded {
     int bitrate = 0; // of the first frame, kbps
     long frames = 0; // MPEG frames after a full scan
     std::vector<int16_t> samples;
+    size_t opening = 0; // samples in the format the file opened with, before any other
+    double seconds = 0; // of every format's samples, each at its own rate
 };
-// mpg123's own decoding of a file, for comparisons.
+// mpg123's own decoding of a file, for comparisons: every frame in the format it comes in.
 Decoded decodeMp3(const std::string& path);
+// `mpg123 -w`: false when the command is not installed.
+bool mpg123Wav(const std::string& mp3, const std::string& wav);
 
 struct WavData {
     int rate = 0, channels = 0;
     std::vector<int16_t> samples;
 };
 WavData readWav(const std::string& path);
+
+// While it lives no file of the process grows beyond `bytes`: a full disk, for the writers.
+class FileSizeLimit
+{
+  public:
+    explicit FileSizeLimit(long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    unsigned long savedLimit_;
+    void (*savedHandler_)(int);
+};
 
 void writeBytes(const std::string& path, const std::string& bytes);
 std::string readBytes(const std::string& path);
@@ -93,6 +111,23 @@ template <typename Component, typename Start> Recorder runToEnd(Component& c, St
     EXPECT_TRUE(QTest::qWaitFor([&] { return r.ended > 0; }, 30000));
     QCoreApplication::processEvents();
     return r;
+}
+
+// Runs a job into outputs that cannot be made or written whole (a missing folder, a full disk):
+// each ends once, as failed, and an earlier file of the name stays as it was.
+template <typename Component, typename Run>
+void expectUnwritableOutputsFail(Component& c, const TempDir& dir, const std::string& name, Run run)
+{
+    const std::string out = dir.path(name);
+    writeBytes(out, "earlier");
+    EXPECT_EQ(run(dir.path("no/such/folder/" + name)).ended, 1);
+    EXPECT_TRUE(c.JobFailed());
+    {
+        FileSizeLimit diskFull(4096);
+        EXPECT_EQ(run(out).ended, 1);
+    }
+    EXPECT_TRUE(c.JobFailed());
+    EXPECT_EQ(readBytes(out), "earlier");
 }
 
 // first .. end - 1

@@ -31,6 +31,7 @@ class PressworkTest : public ::testing::Test
     void expectFramesReported(const Recorder& r, const Decoded& mp3)
     {
         EXPECT_EQ(r.ended, 1);
+        EXPECT_FALSE(pw.JobFailed());
         EXPECT_GT(pw.FrameCount(), 0);
         EXPECT_EQ(r.frames, frameRange(0, pw.FrameCount()));
         EXPECT_EQ(mp3.frames, pw.FrameCount());
@@ -167,14 +168,14 @@ TEST_F(PressworkTest, DamagedInputsAndUnwritableOutputsEndQuietly)
     const struct {
         const char* name;
         std::string content;
-        bool write;
+        bool write, failed;
     } cases[] = {
-        {"missing", "", false},
-        {"empty", "", true},
-        {"noise", noise, true},
-        {"header says longer", bytes.substr(0, bytes.size() / 4), true},
-        {"header without channels", noChannels, true},
-        {"header only", bytes.substr(0, 44), true},
+        {"missing", "", false, true},
+        {"empty", "", true, true},
+        {"noise", noise, true, true},
+        {"header says longer", bytes.substr(0, bytes.size() / 4), true, false},
+        {"header without channels", noChannels, true, true},
+        {"header only", bytes.substr(0, 44), true, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -182,6 +183,7 @@ TEST_F(PressworkTest, DamagedInputsAndUnwritableOutputsEndQuietly)
         if (c.write) writeBytes(in, c.content);
         const Recorder r = encode(in, out);
         EXPECT_EQ(r.ended, 1);
+        EXPECT_EQ(pw.JobFailed(), c.failed);
         // Either a whole file or none at all.
         if (std::filesystem::exists(out)) {
             EXPECT_GT(decodeMp3(out).frames, 0);
@@ -194,10 +196,14 @@ TEST_F(PressworkTest, DamagedInputsAndUnwritableOutputsEndQuietly)
     const std::string pipe = dir.path("pipe.wav");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     EXPECT_EQ(encode(pipe, dir.path("out.mp3")).ended, 1);
-    const Recorder r = encode(good, dir.path("no/such/folder/out.mp3"));
-    EXPECT_EQ(r.ended, 1);
+    EXPECT_TRUE(pw.JobFailed());
     EXPECT_TRUE(encode("", dir.path("out.mp3")).ended == 1);
+    EXPECT_TRUE(pw.JobFailed());
     EXPECT_FALSE(std::filesystem::exists(dir.path("out.mp3")));
+    expectUnwritableOutputsFail(pw, dir, "out.mp3",
+                                [&](const std::string& out) { return encode(good, out); });
+    pw.OpenSong(good, dir.path("out.mp3"));
+    EXPECT_FALSE(pw.JobFailed());
 }
 
 TEST_F(PressworkTest, DestroyingTheComponentStopsItsJobAndLeavesNoFile)

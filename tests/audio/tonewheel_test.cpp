@@ -7,12 +7,16 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <future>
 #include <gtest/gtest.h>
 #include <random>
+#include <stdexcept>
 #include <sys/stat.h>
+#include <utility>
 
 using namespace audiotest;
 using platform::Tonewheel;
+using platform::audio::setDrainHookForTesting;
 using platform::audio::setFrameHookForTesting;
 
 namespace
@@ -22,7 +26,11 @@ class TonewheelTest : public ::testing::Test
 {
   protected:
     void SetUp() override { setenv("SONAVEL_AUDIO_OUTPUT", "null", 1); }
-    void TearDown() override { setFrameHookForTesting(nullptr); }
+    void TearDown() override
+    {
+        setFrameHookForTesting(nullptr);
+        setDrainHookForTesting(nullptr);
+    }
 
     // Plays a file to its end and returns what was reported.
     Recorder play(const std::string& input, const std::string& output = "")
@@ -87,7 +95,94 @@ TEST_F(TonewheelTest, ReportsEveryFrameInOrderThenEndsOnce)
         const Recorder r = play(file, output);
         EXPECT_EQ(r.frames, frameRange(0, tw.FrameCount()));
         EXPECT_EQ(r.ended, 1);
+        EXPECT_FALSE(tw.JobFailed());
         EXPECT_EQ(tw.IsPlaying(), 0);
+    }
+}
+
+TEST_F(TonewheelTest, TheLastFrameIsReportedOnlyOnceTheDeviceHasDrained)
+{
+    const std::string file = dir.path("song.mp3");
+    writeMp3(file, plainMp3(44100, 2, 1));
+    // Holds the worker inside the drain until released; released at the latest on the way out.
+    struct Gate {
+        std::promise<void> promise;
+        std::shared_future<void> future = promise.get_future().share();
+        bool open = false;
+        void release()
+        {
+            if (!std::exchange(open, true)) promise.set_value();
+        }
+        ~Gate() { release(); }
+    } gate;
+    std::atomic<bool> draining{false};
+    setDrainHookForTesting([&draining, future = gate.future] {
+        draining = true;
+        future.wait();
+    });
+    Recorder r;
+    r.attach(tw);
+    tw.OpenSong(file, "");
+    tw.PlaySong();
+    ASSERT_TRUE(waitFor([&] { return draining.load(); }));
+    QCoreApplication::processEvents(); // whatever was posted before the drain arrives now
+    EXPECT_EQ(r.frames, frameRange(0, tw.FrameCount() - 1));
+    EXPECT_EQ(r.ended, 0);
+    gate.release();
+    ASSERT_TRUE(waitFor([&] { return r.ended > 0; }));
+    EXPECT_EQ(r.frames, frameRange(0, tw.FrameCount()));
+}
+
+// A frame with another rate or channel count than the file opened with.
+TEST_F(TonewheelTest, AFrameOfAnotherFormatIsConvertedAndTheJobGoesOnToTheEnd)
+{
+    const auto mp3 = [&](int rate, int channels, double seconds) {
+        const std::string path = dir.path("part.mp3");
+        writeMp3(path, plainMp3(rate, channels, seconds));
+        return readBytes(path);
+    };
+    // A frame header a third in (MPEG-1 layer III, 128 kbps, 44.1 kHz), its rate made 48 kHz.
+    std::string flipped = mp3(44100, 2, 4);
+    const size_t header = flipped.find("\xFF\xFB\x90", flipped.size() / 3);
+    ASSERT_NE(header, std::string::npos);
+    flipped[header + 2] ^= 0x04;
+    const struct {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"one header's rate bit flipped", flipped},
+        {"two rates joined", mp3(44100, 2, 2) + mp3(22050, 2, 2)},
+        {"stereo joined to mono", mp3(44100, 1, 1) + mp3(44100, 2, 1)},
+    };
+    for (const auto& c : cases) {
+        const std::string in = dir.path("in.mp3"), out = dir.path("out.wav");
+        writeBytes(in, c.bytes);
+        const Decoded ref = decodeMp3(in);
+        ASSERT_LT(ref.opening, ref.samples.size()) << c.name; // the format does change
+        for (const bool toFile : {false, true}) {
+            SCOPED_TRACE(testing::Message() << c.name << (toFile ? " to file" : " to device"));
+            size_t samples = 0;
+            setFrameHookForTesting([&](int32_t, const int16_t*, size_t n) { samples += n; });
+            const Recorder r = play(in, toFile ? out : "");
+            setFrameHookForTesting(nullptr);
+            EXPECT_EQ(tw.FrameCount(), ref.frames);
+            EXPECT_EQ(r.frames, frameRange(0, tw.FrameCount()));
+            EXPECT_EQ(r.ended, 1);
+            EXPECT_FALSE(tw.JobFailed());
+            // All of mpg123's decoding, the later formats at the opening rate.
+            const int channels = toFile ? ref.channels : 2;
+            EXPECT_NEAR(double(samples) / channels / double(ref.rate), ref.seconds, 0.002);
+            if (toFile) {
+                const WavData wav = readWav(out);
+                EXPECT_EQ(wav.rate, ref.rate);
+                EXPECT_EQ(wav.channels, ref.channels);
+                EXPECT_EQ(wav.samples.size(), samples);
+                EXPECT_EQ(std::filesystem::file_size(out), 44 + 2 * samples); // one header
+                ASSERT_GE(wav.samples.size(), ref.opening);
+                EXPECT_TRUE(std::equal(ref.samples.begin(), ref.samples.begin() + long(ref.opening),
+                                       wav.samples.begin()));
+            }
+        }
     }
 }
 
@@ -227,6 +322,21 @@ TEST_F(TonewheelTest, HandlersMayStartTheNextJobOrStopTheCurrentOne)
     QCoreApplication::processEvents();
     EXPECT_EQ(r.frames, frameRange(0, 6));
     EXPECT_EQ(r.ended, 0);
+
+    // A handler that throws is logged, as any event's handler is, and the events go on.
+    r = Recorder{};
+    tw.onActFrame = [&](int32_t f) {
+        r.frames.push_back(f);
+        if (f == 5) throw std::runtime_error("frame handler gave up");
+    };
+    tw.onThreadEnded = [&] { ++r.ended; };
+    testing::internal::CaptureStderr();
+    tw.OpenSong(first, "");
+    tw.PlaySong();
+    const bool ended = waitFor([&] { return r.ended > 0; });
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("frame handler gave up"), std::string::npos);
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(r.frames, frameRange(0, tw.FrameCount()));
 }
 
 TEST_F(TonewheelTest, VolumeScalesEachChannelOfTheDeviceOutputAndIsKept)
@@ -264,19 +374,30 @@ TEST_F(TonewheelTest, VolumeScalesEachChannelOfTheDeviceOutputAndIsKept)
     EXPECT_EQ(tw.VolumeB(), 0);
 }
 
-TEST_F(TonewheelTest, WavOutputHoldsTheSamplesMpg123Decodes)
+TEST_F(TonewheelTest, WavOutputIsWhatMpg123WritesAtEveryRate)
 {
-    for (int channels : {1, 2}) {
-        SCOPED_TRACE(channels);
-        const std::string file = dir.path("song.mp3"), out = dir.path("song.wav");
-        writeMp3(file, plainMp3(44100, channels, 2));
+    const struct {
+        int rate, channels;
+        bool trailingBytes; // the tag's byte count no longer matches, so the file is scanned
+    } cases[] = {{44100, 1, false}, {44100, 2, false}, {22050, 2, false}, {22050, 2, true},
+                 {8000, 1, false},  {11025, 2, false}, {16000, 1, false}, {24000, 2, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.rate << " Hz, " << c.channels << " channel(s)"
+                                        << (c.trailingBytes ? ", trailing bytes" : ""));
+        const std::string file = dir.path("song.mp3"), out = dir.path("song.wav"), cli = dir.path("cli.wav");
+        writeMp3(file, plainMp3(c.rate, c.channels, 2));
+        if (c.trailingBytes) writeBytes(file, readBytes(file) + std::string(1000, '\0'));
         tw.SetVolume(10, 10); // the device's volume does not touch files
-        const Recorder r = play(file, out);
+        play(file, out);
         const Decoded ref = decodeMp3(file);
         const WavData wav = readWav(out);
         EXPECT_EQ(wav.rate, ref.rate);
         EXPECT_EQ(wav.channels, ref.channels);
         EXPECT_EQ(wav.samples, ref.samples);
+        if (mpg123Wav(file, cli)) {
+            EXPECT_EQ(readBytes(out), readBytes(cli));
+            std::filesystem::remove(cli);
+        }
         EXPECT_EQ(dir.entries(), (std::vector<std::string>{"song.mp3", "song.wav"}));
     }
 }
@@ -307,16 +428,16 @@ TEST_F(TonewheelTest, DamagedInputsEndQuietly)
     const struct {
         const char* name;
         std::string content; // nullptr-like: "missing" is not written
-        bool write;
+        bool write, failed;
     } cases[] = {
-        {"missing", "", false},
-        {"empty", "", true},
-        {"text", "just some text\n", true},
-        {"noise", noise, true},
-        {"truncated", bytes.substr(0, bytes.size() / 3), true},
-        {"header only", bytes.substr(0, 300), true},
-        {"bytes flipped throughout", flipped, true},
-        {"tag longer than the file", hugeTag, true},
+        {"missing", "", false, true},
+        {"empty", "", true, true},
+        {"text", "just some text\n", true, true},
+        {"noise", noise, true, true},
+        {"truncated", bytes.substr(0, bytes.size() / 3), true, false},
+        {"header only", bytes.substr(0, 300), true, true},
+        {"bytes flipped throughout", flipped, true, false},
+        {"tag longer than the file", hugeTag, true, true},
     };
     for (const auto& c : cases) {
         for (const bool toFile : {false, true}) {
@@ -325,6 +446,7 @@ TEST_F(TonewheelTest, DamagedInputsEndQuietly)
             if (c.write) writeBytes(in, c.content);
             const Recorder r = play(in, toFile ? out : "");
             EXPECT_EQ(r.ended, 1);
+            EXPECT_EQ(tw.JobFailed(), c.failed);
             if (tw.FrameCount() == 0) {
                 EXPECT_EQ(r.frames, std::vector<int32_t>{0});
                 EXPECT_EQ(tw.FrameMs(), 0.0f);
@@ -342,9 +464,22 @@ TEST_F(TonewheelTest, DamagedInputsEndQuietly)
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     EXPECT_EQ(play(pipe).ended, 1);
     EXPECT_EQ(tw.FrameCount(), 0);
-    // An output that cannot be written.
-    const Recorder r = play(good, dir.path("no/such/folder/out.wav"));
-    EXPECT_EQ(r.ended, 1);
+    EXPECT_TRUE(tw.JobFailed());
+    expectUnwritableOutputsFail(tw, dir, "out.wav", [&](const std::string& out) { return play(good, out); });
+    // An input cut short while it is read.
+    const std::string cut = dir.path("cut.mp3"), out = dir.path("out.wav");
+    for (const std::string& output : {std::string(), out}) {
+        SCOPED_TRACE(output);
+        writeBytes(cut, bytes);
+        setFrameHookForTesting([&](int32_t frame, const int16_t*, size_t) {
+            if (frame == 10) std::filesystem::resize_file(cut, bytes.size() / 2);
+        });
+        EXPECT_EQ(play(cut, output).ended, 1);
+        EXPECT_TRUE(tw.JobFailed());
+        EXPECT_EQ(readBytes(out), "earlier");
+    }
+    tw.OpenSong(good, "");
+    EXPECT_FALSE(tw.JobFailed());
     EXPECT_EQ(tw.IsPlaying(), 0);
 }
 

@@ -13,4 +13,8 @@ namespace platform::audio
 using FrameHook = std::function<void(int32_t frame, const int16_t* samples, size_t count)>;
 void setFrameHookForTesting(FrameHook hook);
 
+// Test seam: called on the playback worker once the device output has drained at the end of a
+// job that was not stopped, before the job's last frame is reported. Set it while no job runs.
+void setDrainHookForTesting(std::function<void()> hook);
+
 } // namespace platform::audio

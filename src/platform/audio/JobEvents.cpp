@@ -1,5 +1,7 @@
 #include "platform/audio/JobEvents.h"
 
+#include "platform/forms/Internal.h"
+
 #include <QPointer>
 
 namespace platform::audio
@@ -20,9 +22,9 @@ void JobEvents::postActFrames(uint32_t serial, int32_t first, int32_t end)
     if (first < end) post({serial, first, end});
 }
 
-void JobEvents::postThreadEnded(uint32_t serial)
+void JobEvents::postThreadEnded(uint32_t serial, bool failed)
 {
-    post({serial, 0, -1});
+    post({serial, 0, -1, failed});
 }
 
 void JobEvents::post(Event e)
@@ -64,9 +66,10 @@ void JobEvents::deliver()
         }
         if (e.serial != serial_) continue;
         if (e.end < 0) {
-            if (onThreadEnded_) onThreadEnded_();
+            lastFailed_ = e.failed;
+            forms::detail::runHandler(onThreadEnded_);
         } else if (onActFrame_) {
-            onActFrame_(e.first);
+            forms::detail::runHandler([this, frame = e.first] { onActFrame_(frame); });
         }
         if (!alive) return;
     }

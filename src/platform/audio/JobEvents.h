@@ -13,7 +13,8 @@ namespace platform::audio
 // Carries a worker's events to the UI thread. Each event holds its job's serial; an event whose
 // serial is no longer current when it is delivered belongs to a stopped or replaced job and is
 // dropped. Consecutive frames queue up as one run, and a wake-up is posted only when the queue
-// was empty. Destroying the object drops what was not yet delivered.
+// was empty. Destroying the object drops what was not yet delivered. Handlers run as the forms
+// layer runs every event's: an exception is logged and the next events still arrive.
 class JobEvents : public QObject
 {
     Q_OBJECT
@@ -27,12 +28,17 @@ class JobEvents : public QObject
     // Any thread.
     void postActFrame(uint32_t serial, int32_t frame);
     void postActFrames(uint32_t serial, int32_t first, int32_t end); // first .. end - 1
-    void postThreadEnded(uint32_t serial);
+    void postThreadEnded(uint32_t serial, bool failed);
+
+    // UI thread: whether the job whose ThreadEnded was delivered last failed; a new job clears it.
+    bool lastJobFailed() const { return lastFailed_; }
+    void clearJobFailed() { lastFailed_ = false; }
 
   private:
     struct Event {
         uint32_t serial;
         int32_t first, end; // ActFrame first .. end - 1; end < 0 marks ThreadEnded
+        bool failed = false;
     };
     void post(Event e);
     void deliver();
@@ -42,6 +48,7 @@ class JobEvents : public QObject
     std::atomic<uint32_t> serial_{0};
     std::mutex mutex_;
     std::deque<Event> pending_;
+    bool lastFailed_ = false;
 };
 
 // Gathers a job's consecutive frame events and hands them over every `size` frames, so a worker

@@ -1,13 +1,13 @@
 #include "platform/audio/Presswork.h"
 
 #include "platform/TempOutput.h"
+#include "platform/audio/InputFile.h"
 #include "platform/audio/JobEvents.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 #include <lame/lame.h>
 #include <sndfile.h>
 #include <thread>
@@ -72,7 +72,8 @@ class Presswork::Impl
 
     void cancel();
     void run(Job job, uint32_t serial) noexcept;
-    void encode(const Job& job, uint32_t serial);
+    // Whether the job read its input to the natural end and put its output in place whole.
+    bool encode(const Job& job, uint32_t serial);
 
     JobEvents events;
     int32_t sampleRate = 0; // 0: the encoder chooses for the bit rate
@@ -94,28 +95,27 @@ void Presswork::Impl::cancel()
 
 void Presswork::Impl::run(Job job, uint32_t serial) noexcept
 {
+    bool whole = false;
     try {
-        encode(job, serial);
+        whole = encode(job, serial);
     } catch (...) {
-        // The job ends like a failed one; the thread never dies with an exception.
+        // The job ends as a failed one; the thread never dies with an exception.
     }
-    events.postThreadEnded(serial);
+    events.postThreadEnded(serial, !whole);
 }
 
-void Presswork::Impl::encode(const Job& job, uint32_t serial)
+bool Presswork::Impl::encode(const Job& job, uint32_t serial)
 {
     SF_INFO info{};
+    InputFile input;
     SoundFile in;
-    // Only a plain file: opening a pipe waits for a writer, and a device may never end.
-    std::error_code notPlain;
-    in.f = std::filesystem::is_regular_file(job.input, notPlain) ? sf_open(job.input.c_str(), SFM_READ, &info)
-                                                                 : nullptr;
-    if (!in.f || info.channels < 1 || info.samplerate <= 0 || info.frames <= 0) return;
+    in.f = input.open(job.input) ? sf_open_fd(input.fd(), SFM_READ, &info, SF_FALSE) : nullptr;
+    if (!in.f || info.channels < 1 || info.samplerate <= 0 || info.frames <= 0) return false;
     const int channels = std::min(info.channels, 2); // beyond two, the first two are kept
 
     LameHandle lame;
     lame_t gf = lame.gf;
-    if (!gf) return;
+    if (!gf) return false;
     lame_set_num_channels(gf, channels);
     lame_set_mode(gf, channels == 1 ? MONO : JOINT_STEREO);
     lame_set_in_samplerate(gf, info.samplerate);
@@ -125,17 +125,17 @@ void Presswork::Impl::encode(const Job& job, uint32_t serial)
     lame_set_brate(gf, std::clamp(int(std::lround(job.bitRate / 1000.0)), 0, 640));
     lame_set_num_samples(gf, info.frames > 0xFFFFFFFF ? 0xFFFFFFFF : (unsigned long)info.frames);
     lame_set_bWriteVbrTag(gf, 1);
-    if (lame_init_params(gf) < 0) return;
+    if (lame_init_params(gf) < 0) return false;
     frameCount = lame_get_totalframes(gf);
 
     TempOutput temp;
     File out;
     const int fd = temp.create(job.output);
-    if (fd < 0) return;
+    if (fd < 0) return false;
     out.f = fdopen(fd, "wb");
     if (!out.f) {
         ::close(fd);
-        return;
+        return false;
     }
 
     std::vector<float> pcm(size_t(ChunkFrames * info.channels)), left(ChunkFrames), right(ChunkFrames);
@@ -152,7 +152,7 @@ void Presswork::Impl::encode(const Job& job, uint32_t serial)
     };
 
     for (;;) {
-        if (cancelled) return;
+        if (cancelled) return false;
         const sf_count_t n = sf_readf_float(in.f, pcm.data(), ChunkFrames);
         if (n <= 0) break;
         for (sf_count_t i = 0; i < n; ++i) {
@@ -162,20 +162,22 @@ void Presswork::Impl::encode(const Job& job, uint32_t serial)
         // Mono goes through the non-interleaved call with no right channel.
         if (!put(lame_encode_buffer_ieee_float(gf, left.data(), channels == 2 ? right.data() : nullptr,
                                                int(n), mp3.data(), int(mp3.size()))))
-            return;
+            return false;
         report();
     }
-    if (!put(lame_encode_flush(gf, mp3.data(), int(mp3.size())))) return;
+    // An end of input short of its natural end leaves the MP3 without what could not be read.
+    if (sf_error(in.f) != SF_ERR_NO_ERROR || !input.intact()) return false;
+    if (!put(lame_encode_flush(gf, mp3.data(), int(mp3.size())))) return false;
     report();
     // The LAME tag frame goes over the first frame, so players know the exact length.
     const long firstFrame = long(lame_get_id3v2_tag(gf, nullptr, 0)); // after any ID3v2 tag
     const size_t tag = lame_get_lametag_frame(gf, mp3.data(), mp3.size());
     if (tag > 0 && tag <= mp3.size()) {
-        if (std::fseek(out.f, firstFrame, SEEK_SET) != 0 || !put(int(tag))) return;
+        if (std::fseek(out.f, firstFrame, SEEK_SET) != 0 || !put(int(tag))) return false;
     }
     const bool written = std::fflush(out.f) == 0 && !std::ferror(out.f);
     const bool closed = std::fclose(std::exchange(out.f, nullptr)) == 0;
-    if (written && closed && !cancelled) temp.commit();
+    return written && closed && !cancelled && temp.commit();
 }
 
 Presswork::Presswork() : d(std::make_unique<Impl>(*this)) {}
@@ -184,6 +186,7 @@ Presswork::~Presswork() = default;
 int16_t Presswork::OpenSong(const std::string& input, const std::string& output)
 {
     d->cancel();
+    d->events.clearJobFailed();
     d->opened = Job{input, output, d->sampleRate, d->bitRate};
     d->jobOpened = true;
     d->frameCount = 0;
@@ -217,6 +220,10 @@ void Presswork::setBitRate(int32_t bitsPerSecond)
 int32_t Presswork::FrameCount() const
 {
     return d->frameCount;
+}
+bool Presswork::JobFailed() const
+{
+    return d->events.lastJobFailed();
 }
 
 } // namespace platform

@@ -2,9 +2,9 @@
 
 #include <cmath>
 #include <cstring>
-#include <filesystem>
 #include <mpg123.h>
 #include <mutex>
+#include <unistd.h>
 
 namespace platform::audio
 {
@@ -33,18 +33,86 @@ void readTags(mpg123_handle* mh, SongInfo& info)
     }
 }
 
-int32_t averageKbps(const std::string& path, mpg123_handle* mh, int32_t frameCount, double tpf)
+// `start`: where the first frame lies.
+int32_t averageKbps(mpg123_handle* mh, off_t size, off_t start, int32_t frameCount, double tpf)
 {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    const off_t start = mpg123_framepos(mh);
     const double seconds = frameCount * tpf;
-    if (ec || start < 0 || seconds <= 0 || off_t(size) <= start) return 0;
+    if (start < 0 || seconds <= 0 || size <= start) return 0;
     mpg123_id3v1* v1 = nullptr;
     mpg123_id3v2* v2 = nullptr;
     const bool hasV1 = mpg123_id3(mh, &v1, &v2) == MPG123_OK && v1;
-    const double bytes = double(off_t(size) - start) - (hasV1 ? 128 : 0);
+    const double bytes = double(size - start) - (hasV1 ? 128 : 0);
     return int32_t(std::lround(bytes * 8 / seconds / 1000));
+}
+
+uint32_t bigEndian(const unsigned char* p)
+{
+    return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
+}
+
+// The frame count in the encoder's tag frame (Xing or Info) when the file is exactly what the
+// tag describes: its byte count is the stream's, so nothing was joined on or cut off. 0 when
+// there is no such count and the file has to be scanned.
+off_t taggedFrameCount(const InputFile& in)
+{
+    const int fd = in.fd();
+    unsigned char id3[10];
+    off_t start = 0;
+    if (pread(fd, id3, sizeof id3, 0) == sizeof id3 && std::memcmp(id3, "ID3", 3) == 0) {
+        if ((id3[6] | id3[7] | id3[8] | id3[9]) & 0x80) return 0;
+        const off_t footer = (id3[5] & 0x10) ? 10 : 0;
+        start = 10 + footer + (off_t(id3[6]) << 21 | off_t(id3[7]) << 14 | off_t(id3[8]) << 7 | id3[9]);
+    }
+    // The frame header, its side information, then the tag: name, flags, frames, bytes.
+    unsigned char f[4 + 32 + 16];
+    if (pread(fd, f, sizeof f, start) != sizeof f) return 0;
+    const int version = (f[1] >> 3) & 3; // 3: MPEG-1, 2: MPEG-2, 0: MPEG-2.5
+    const bool layer3 = ((f[1] >> 1) & 3) == 1, crc = !(f[1] & 1);
+    const int bitrate = f[2] >> 4, rate = (f[2] >> 2) & 3;
+    if (f[0] != 0xFF || (f[1] & 0xE0) != 0xE0 || version == 1 || !layer3 || crc || bitrate == 0 ||
+        bitrate == 15 || rate == 3)
+        return 0;
+    const bool mono = (f[3] >> 6) == 3;
+    const unsigned char* tag = f + 4 + (version == 3 ? (mono ? 17 : 32) : (mono ? 9 : 17));
+    if ((std::memcmp(tag, "Xing", 4) != 0 && std::memcmp(tag, "Info", 4) != 0) ||
+        (bigEndian(tag + 4) & 3) != 3)
+        return 0;
+    off_t end = in.size();
+    char v1[3];
+    if (end - start >= 128 && pread(fd, v1, sizeof v1, end - 128) == sizeof v1 &&
+        std::memcmp(v1, "TAG", 3) == 0)
+        end -= 128;
+    return off_t(bigEndian(tag + 12)) == end - start ? off_t(bigEndian(tag + 8)) : 0;
+}
+
+void closeHandle(mpg123_handle* mh)
+{
+    if (!mh) return;
+    mpg123_close(mh);
+    mpg123_delete(mh);
+}
+using Handle = std::unique_ptr<mpg123_handle, decltype(&closeHandle)>;
+
+// A handle reading the file from its start, its first frame's format read.
+Handle openHandle(int fd, bool stereoOnly, long& rate, int& channels)
+{
+    static std::once_flag initialised;
+    std::call_once(initialised, [] { mpg123_init(); });
+    Handle mh(mpg123_new(nullptr, nullptr), closeHandle);
+    if (!mh) return mh;
+    mpg123_param2(mh.get(), MPG123_ADD_FLAGS, MPG123_QUIET, 0);
+    mpg123_format_none(mh.get());
+    const long* rates = nullptr;
+    size_t rateCount = 0;
+    mpg123_rates(&rates, &rateCount);
+    for (size_t i = 0; i < rateCount; ++i)
+        mpg123_format2(mh.get(), rates[i], stereoOnly ? MPG123_STEREO : MPG123_MONO | MPG123_STEREO,
+                       MPG123_ENC_SIGNED_16);
+    int encoding = 0;
+    if (lseek(fd, 0, SEEK_SET) != 0 || mpg123_open_fd(mh.get(), fd) != MPG123_OK ||
+        mpg123_getformat(mh.get(), &rate, &channels, &encoding) != MPG123_OK)
+        mh.reset();
+    return mh;
 }
 
 } // namespace
@@ -68,52 +136,56 @@ std::string latin1Field(const char* field, size_t size)
     return out;
 }
 
-mpg123_handle* openSong(const std::string& path, bool stereoOnly, SongInfo& info)
+std::unique_ptr<SongFile> SongFile::open(const std::string& path, bool stereoOnly, SongInfo& info)
 {
     info = SongInfo{};
-    static std::once_flag initialised;
-    std::call_once(initialised, [] { mpg123_init(); });
-    mpg123_handle* mh = mpg123_new(nullptr, nullptr);
+    std::unique_ptr<SongFile> song(new SongFile);
+    if (!song->input_.open(path)) return nullptr;
+    const int fd = song->input_.fd();
+    Handle mh = openHandle(fd, stereoOnly, song->rate_, song->channels_);
     if (!mh) return nullptr;
-    mpg123_param2(mh, MPG123_ADD_FLAGS, MPG123_QUIET, 0);
-    mpg123_format_none(mh);
-    const long* rates = nullptr;
-    size_t rateCount = 0;
-    mpg123_rates(&rates, &rateCount);
-    for (size_t i = 0; i < rateCount; ++i)
-        mpg123_format2(mh, rates[i], stereoOnly ? MPG123_STEREO : MPG123_MONO | MPG123_STEREO,
-                       MPG123_ENC_SIGNED_16);
-
-    long rate = 0;
-    int channels = 0, encoding = 0;
-    // Only a plain file: opening a pipe waits for a writer, and a device may never end.
-    std::error_code notPlain;
-    if (!std::filesystem::is_regular_file(path, notPlain) || mpg123_open(mh, path.c_str()) != MPG123_OK ||
-        mpg123_getformat(mh, &rate, &channels, &encoding) != MPG123_OK || mpg123_scan(mh) != MPG123_OK) {
-        closeSong(mh);
-        return nullptr;
+    SongInfo found;
+    readTags(mh.get(), found);
+    const off_t start = mpg123_framepos(mh.get());
+    // The tag's count spares reading the whole file, which takes long for a large one.
+    off_t frames = taggedFrameCount(song->input_);
+    const bool scan = frames <= 0 || frames != mpg123_framelength(mh.get());
+    if (scan) {
+        if (mpg123_scan(mh.get()) != MPG123_OK) return nullptr;
+        frames = mpg123_framelength(mh.get());
     }
-    const off_t frames = mpg123_framelength(mh);
-    const double tpf = mpg123_tpf(mh);
+    const double tpf = mpg123_tpf(mh.get());
     mpg123_frameinfo2 fi{};
-    if (frames <= 0 || frames > INT32_MAX || tpf <= 0 || mpg123_info2(mh, &fi) != MPG123_OK ||
-        mpg123_seek_frame(mh, 0, SEEK_SET) < 0) {
-        closeSong(mh);
+    if (frames <= 0 || frames > INT32_MAX || tpf <= 0 || mpg123_info2(mh.get(), &fi) != MPG123_OK)
         return nullptr;
+    found.frameCount = int32_t(frames);
+    found.frameMs = float(1000 * tpf);
+    found.frequency = int32_t(fi.rate);
+    found.bitrate = fi.vbr == MPG123_CBR
+                        ? fi.bitrate
+                        : averageKbps(mh.get(), song->input_.size(), start, found.frameCount, tpf);
+    if (scan) {
+        // A handle that scanned decodes some low-rate files a step off from mpg123.
+        mh.reset();
+        long rate = 0;
+        int channels = 0;
+        mh = openHandle(fd, stereoOnly, rate, channels);
+        if (!mh || rate != song->rate_ || channels != song->channels_) return nullptr;
     }
-    info.frameCount = int32_t(frames);
-    info.frameMs = float(1000 * tpf);
-    info.frequency = int32_t(fi.rate);
-    info.bitrate = fi.vbr == MPG123_CBR ? fi.bitrate : averageKbps(path, mh, info.frameCount, tpf);
-    readTags(mh, info);
-    return mh;
+    // One format for the whole file: a frame of another rate or channel count comes out
+    // converted, so no output ever changes format mid-job.
+    if (mpg123_format_none(mh.get()) != MPG123_OK ||
+        mpg123_format(mh.get(), song->rate_, song->channels_ == 1 ? MPG123_MONO : MPG123_STEREO,
+                      MPG123_ENC_SIGNED_16) != MPG123_OK)
+        return nullptr;
+    song->mh_ = mh.release();
+    info = std::move(found);
+    return song;
 }
 
-void closeSong(mpg123_handle* mh)
+SongFile::~SongFile()
 {
-    if (!mh) return;
-    mpg123_close(mh);
-    mpg123_delete(mh);
+    closeHandle(mh_);
 }
 
 } // namespace platform::audio

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/audio/InputFile.h"
+
 #include <cstdint>
+#include <memory>
 #include <string>
 
 typedef struct mpg123_handle_struct mpg123_handle;
@@ -16,11 +19,32 @@ struct SongInfo {
     std::string artist, title; // UTF-8
 };
 
-// Opens an MP3 file for decoding to signed 16-bit samples (always stereo when stereoOnly) and
-// scans it for its figures and tags. Returns a handle positioned at the first frame, or null
-// (with info empty) when the file cannot be opened or holds no frame.
-mpg123_handle* openSong(const std::string& path, bool stereoOnly, SongInfo& info);
-void closeSong(mpg123_handle* mh);
+// An MP3 file opened for decoding to signed 16-bit samples, in one format for the whole file:
+// the rate and channels it opens with (always stereo when stereoOnly). A frame of another rate
+// or channel count (a damaged header, files joined) comes out converted to that format.
+class SongFile
+{
+  public:
+    // Null (with info empty) when the file cannot be opened or holds no frame.
+    static std::unique_ptr<SongFile> open(const std::string& path, bool stereoOnly, SongInfo& info);
+    ~SongFile();
+    SongFile(const SongFile&) = delete;
+    SongFile& operator=(const SongFile&) = delete;
+
+    // Positioned at the first frame; it never scanned the file, so it decodes as mpg123 does.
+    mpg123_handle* handle() const { return mh_; }
+    long rate() const { return rate_; }
+    int channels() const { return channels_; }
+    const InputFile& input() const { return input_; }
+
+  private:
+    SongFile() = default;
+
+    InputFile input_;
+    mpg123_handle* mh_ = nullptr;
+    long rate_ = 0;
+    int channels_ = 0;
+};
 
 // Latin-1 to UTF-8, up to the first NUL, trailing blanks removed (ID3v1 fields).
 std::string latin1Field(const char* field, size_t size);

@@ -23,12 +23,19 @@ namespace
 {
 std::mutex hookMutex;
 FrameHook frameHook;
+std::function<void()> drainHook;
 } // namespace
 
 void audio::setFrameHookForTesting(FrameHook hook)
 {
     std::lock_guard lock(hookMutex);
     frameHook = std::move(hook);
+}
+
+void audio::setDrainHookForTesting(std::function<void()> hook)
+{
+    std::lock_guard lock(hookMutex);
+    drainHook = std::move(hook);
 }
 
 class Tonewheel::Impl
@@ -39,14 +46,15 @@ class Tonewheel::Impl
 
     void stop();
     void start();
-    void run(mpg123_handle* mh, std::string output, uint32_t serial, int32_t frames) noexcept;
-    void decode(mpg123_handle* mh, const std::string& output, uint32_t serial, int32_t frames);
+    void run(std::unique_ptr<SongFile> song, std::string output, uint32_t serial, int32_t frames) noexcept;
+    // Whether the job went on to the input's natural end and its output was written whole.
+    bool decode(SongFile& song, const std::string& output, uint32_t serial, int32_t frames);
     // Waits out a pause and takes a pending seek; false when the job is to stop.
     bool checkpoint(SoundOutput* sound, FrameBatch& batch, int32_t& seek);
 
     JobEvents events;
     SongInfo info;
-    mpg123_handle* opened = nullptr; // the opened job's file until the job starts
+    std::unique_ptr<SongFile> opened; // the opened job's file until the job starts
     bool jobOpened = false;
     std::string output;
     std::thread worker;
@@ -76,8 +84,7 @@ void Tonewheel::Impl::stop()
         seekTarget = -1;
     }
     running = false;
-    closeSong(opened);
-    opened = nullptr;
+    opened.reset();
     jobOpened = false;
 }
 
@@ -91,23 +98,25 @@ void Tonewheel::Impl::start()
         stopping = paused = false; // a new job plays unpaused
     }
     running = true;
-    worker = std::thread(&Impl::run, this, std::exchange(opened, nullptr), output, events.currentSerial(),
-                         info.frameCount);
+    worker =
+        std::thread(&Impl::run, this, std::move(opened), output, events.currentSerial(), info.frameCount);
 }
 
-void Tonewheel::Impl::run(mpg123_handle* mh, std::string out, uint32_t serial, int32_t frames) noexcept
+void Tonewheel::Impl::run(std::unique_ptr<SongFile> song, std::string out, uint32_t serial,
+                          int32_t frames) noexcept
 {
+    bool whole = false;
     try {
-        if (mh)
-            decode(mh, out, serial, frames);
+        if (song)
+            whole = decode(*song, out, serial, frames);
         else
             events.postActFrame(serial, 0); // a file that cannot be played still reports once
     } catch (...) {
-        // The job ends like a failed one; the thread never dies with an exception.
+        // The job ends as a failed one; the thread never dies with an exception.
     }
-    closeSong(mh);
+    song.reset();
     running = false;
-    events.postThreadEnded(serial);
+    events.postThreadEnded(serial, !whole);
 }
 
 bool Tonewheel::Impl::checkpoint(SoundOutput* sound, FrameBatch& batch, int32_t& seek)
@@ -129,29 +138,33 @@ bool Tonewheel::Impl::checkpoint(SoundOutput* sound, FrameBatch& batch, int32_t&
     return !stopping;
 }
 
-void Tonewheel::Impl::decode(mpg123_handle* mh, const std::string& out, uint32_t serial, int32_t frames)
+bool Tonewheel::Impl::decode(SongFile& song, const std::string& out, uint32_t serial, int32_t frames)
 {
-    long rate = 0;
-    int channels = 0, encoding = 0;
-    if (mpg123_getformat(mh, &rate, &channels, &encoding) != MPG123_OK) return;
+    mpg123_handle* mh = song.handle();
+    const long rate = song.rate();
+    const int channels = song.channels();
     const bool toDevice = out.empty();
     std::unique_ptr<SoundOutput> sound;
     WavWriter wav;
     if (toDevice)
         sound = openSoundOutput(rate, channels);
     else if (!wav.open(out, rate, channels))
-        return;
+        return false;
     FrameHook hook;
+    std::function<void()> drained;
     {
         std::lock_guard lock(hookMutex);
         hook = frameHook;
+        drained = drainHook;
     }
     const int32_t last = frames - 1; // its event waits until everything was heard
     // The device takes frames at the music's pace: each is reported as it goes out.
     FrameBatch batch(events, serial, toDevice ? 1 : 32);
+    int err = MPG123_OK;
+    bool sameFormat = true;
     for (;;) {
         int32_t seek = -1;
-        if (!checkpoint(sound.get(), batch, seek)) return;
+        if (!checkpoint(sound.get(), batch, seek)) return false;
         if (seek >= 0) {
             mpg123_seek_frame(mh, seek, SEEK_SET);
             if (sound) sound->drop();
@@ -159,17 +172,19 @@ void Tonewheel::Impl::decode(mpg123_handle* mh, const std::string& out, uint32_t
         off_t num = 0;
         unsigned char* audio = nullptr;
         size_t bytes = 0;
-        const int err = mpg123_decode_frame(mh, &num, &audio, &bytes);
+        err = mpg123_decode_frame(mh, &num, &audio, &bytes);
         if (err == MPG123_NEW_FORMAT) {
+            // The decoder converts every frame to the song's format; should it ever give
+            // another, those samples are passed over rather than written in the wrong one.
             long r = 0;
             int c = 0, e = 0;
-            if (mpg123_getformat(mh, &r, &c, &e) != MPG123_OK || r != rate || c != channels) break;
+            sameFormat = mpg123_getformat(mh, &r, &c, &e) == MPG123_OK && r == rate && c == channels;
             if (bytes == 0) continue;
         } else if (err != MPG123_OK) {
             break; // the end, or a stream that cannot be decoded further
         }
         auto* samples = reinterpret_cast<int16_t*>(audio);
-        const size_t count = bytes / sizeof(int16_t);
+        const size_t count = sameFormat ? bytes / sizeof(int16_t) : 0;
         if (toDevice) {
             const int a = volumeA, b = volumeB;
             if (a != 100 || b != 100)
@@ -185,16 +200,22 @@ void Tonewheel::Impl::decode(mpg123_handle* mh, const std::string& out, uint32_t
                 sound = openFallbackOutput(rate, channels);
             }
         } else if (!wav.write(samples, count)) {
-            return;
+            return false;
         }
-        if (num != last) batch.add(int32_t(num));
+        if (num < last) batch.add(int32_t(num));
     }
     batch.flush();
-    if (toDevice)
+    // Short of the input's natural end the output lacks what could not be read: a file is
+    // not put in place, while the device has played what there was.
+    const bool whole = err == MPG123_DONE && song.input().intact();
+    if (toDevice) {
         sound->drain();
-    else if (!wav.finish())
-        return;
+        if (drained) drained();
+    } else if (!whole || !wav.finish()) {
+        return false;
+    }
     events.postActFrame(serial, std::max(last, 0));
+    return whole;
 }
 
 Tonewheel::Tonewheel() : d(std::make_unique<Impl>(*this)) {}
@@ -203,7 +224,8 @@ Tonewheel::~Tonewheel() = default;
 int16_t Tonewheel::OpenSong(const std::string& input, const std::string& output)
 {
     d->stop();
-    d->opened = audio::openSong(input, output.empty(), d->info);
+    d->events.clearJobFailed();
+    d->opened = SongFile::open(input, output.empty(), d->info);
     d->output = output;
     d->jobOpened = true;
     d->jobFrames = d->info.frameCount;
@@ -289,6 +311,10 @@ bool Tonewheel::HasTag() const
 int16_t Tonewheel::IsPlaying() const
 {
     return d->running ? 1 : 0;
+}
+bool Tonewheel::JobFailed() const
+{
+    return d->events.lastJobFailed();
 }
 
 } // namespace platform
