@@ -35,6 +35,7 @@ bool StartNextPair(const ConversionQueue& q, const std::function<void()>& run)
             return false;
         }
         if (!sameFile(input, output)) break;
+        q.RunFailed = true;
     }
     q.InFile = input;
     q.OutFile = output;
@@ -53,6 +54,17 @@ void PickInto(forms::CommonDialog& dialog, const char* filter, forms::ListBox& l
     dialog.ShowOpen();
     list.AddItem(dialog.FileName);
     box.setText(dialog.FileName);
+}
+
+std::string JobEndWord(bool jobFailed, bool& runFailed)
+{
+    runFailed = runFailed || jobFailed;
+    return jobFailed ? "Failed" : "Complete";
+}
+
+std::string RunEndWord(bool runFailed)
+{
+    return runFailed ? "Failed" : "Complete";
 }
 
 std::string PercentText(int32_t frame, int32_t frameCount)

@@ -21,13 +21,15 @@ struct ConversionQueue {
     forms::Control& StartButton;
     forms::Control& BusyLook;
     int& JobIndex;
+    bool& RunFailed;
     std::string& InFile;
     std::string& OutFile;
 };
 
 // Starts the pair at JobIndex with `run` (which opens and starts InFile -> OutFile), shows it in
 // both lists and name boxes, and moves JobIndex past it. A pair whose output names its own input
-// is passed over, so the input survives, and so is an empty first pair (a cancelled pick). The
+// is passed over, so the input survives, and counts as not written (RunFailed); so is an empty
+// first pair (a cancelled pick), which is no pair at all. The
 // queue is over at the first later position whose input or output is missing or empty: nothing
 // is started then (an empty output would play to the sound device instead of writing a file),
 // the start button comes back (its busy look takes no clicks, so it must never be left showing)
@@ -45,6 +47,13 @@ template <class Component> void DetachEvents(Component& component)
     component.onActFrame = nullptr;
     component.onThreadEnded = nullptr;
 }
+
+// The status word of a job that has just ended, by whether the component wrote its output
+// whole; a failed job marks the run failed.
+std::string JobEndWord(bool jobFailed, bool& runFailed);
+// The status word at the end of the queue: "Complete" only when every pair of the run was
+// written.
+std::string RunEndWord(bool runFailed);
 
 // The encoder's progress: the nearest whole percentage of frame in frameCount (halves to even)
 // followed by " %"; empty when the count is not known (0), so nothing is divided by it.

@@ -21,7 +21,7 @@ FrameScale progressScale(int32_t frameCount)
 bool startNextPair(frmDecoder& w)
 {
     return tools::StartNextPair({w.List1, w.List2, w.txtFilename, w.txtOutname, w.picDecode, w.picDecode2,
-                                 w.JobIndex, w.InFile, w.OutFile},
+                                 w.JobIndex, w.RunFailed, w.InFile, w.OutFile},
                                 [&w] {
                                     w.Tonewheel1.OpenSong(w.InFile, w.OutFile);
                                     w.Tonewheel1.PlaySong();
@@ -93,6 +93,7 @@ void frmDecoder::picDecode_MouseDown(int, int, float, float)
 void frmDecoder::picDecode_MouseUp(int, int, float, float)
 {
     JobIndex = 0;
+    RunFailed = false;
     if (startNextPair(*this)) lblComplete.setVisible(true);
 }
 
@@ -111,6 +112,6 @@ void frmDecoder::Tonewheel1_ActFrame(int32_t ActFrame)
 
 void frmDecoder::Tonewheel1_ThreadEnded()
 {
-    lblComplete.setCaption("Complete");
-    startNextPair(*this);
+    lblComplete.setCaption(tools::JobEndWord(Tonewheel1.JobFailed(), RunFailed));
+    if (!startNextPair(*this)) lblComplete.setCaption(tools::RunEndWord(RunFailed));
 }

@@ -26,7 +26,7 @@ int chosenEntry(const forms::ComboBox& combo)
 bool startNextPair(frmEncoder& w)
 {
     return tools::StartNextPair({w.List1, w.List2, w.txtFilename, w.txtOutname, w.encode1, w.encode2,
-                                 w.JobIndex, w.InFile, w.OutFile},
+                                 w.JobIndex, w.RunFailed, w.InFile, w.OutFile},
                                 [&w] {
                                     w.Presswork1.OpenSong(w.InFile, w.OutFile);
                                     w.Presswork1.EncodeSong();
@@ -105,6 +105,7 @@ void frmEncoder::encode1_MouseUp(int, int, float, float)
     Presswork1.setBitRate(BitsPerSec);
 
     JobIndex = 0;
+    RunFailed = false;
     if (startNextPair(*this)) lblComplete.setVisible(true);
 }
 
@@ -117,7 +118,8 @@ void frmEncoder::Presswork1_ActFrame(int32_t ActFrame)
 
 void frmEncoder::Presswork1_ThreadEnded()
 {
-    lblComplete.setCaption("Complete");
-    Label1.setCaption("100");
-    startNextPair(*this);
+    const bool failed = Presswork1.JobFailed();
+    lblComplete.setCaption(tools::JobEndWord(failed, RunFailed));
+    if (!failed) Label1.setCaption("100"); // a failed job keeps the share it reached
+    if (!startNextPair(*this)) lblComplete.setCaption(tools::RunEndWord(RunFailed));
 }

@@ -28,7 +28,8 @@ class frmDecoder : public forms::Form
     void picDecode_MouseUp(int Button, int Shift, float X, float Y);
     void Tonewheel1_ActFrame(int32_t ActFrame);
     void Tonewheel1_ThreadEnded();
-    int JobIndex = 0; // the pair to start next
+    int JobIndex = 0;       // the pair to start next
+    bool RunFailed = false; // a pair of this run was not written
     std::string InFile, OutFile;
 
     // A press on the background: the window drag (and the Options menu where the window has it).

@@ -30,6 +30,7 @@ class frmEncoder : public forms::Form
     void Presswork1_ThreadEnded();
     int32_t BitsPerSec = 0; // the bit rate sent at the last start
     int JobIndex = 0;       // the pair to start next
+    bool RunFailed = false; // a pair of this run was not written
     std::string InFile, OutFile;
 
     // A press on the background: the window drag (and the Options menu where the window has it).

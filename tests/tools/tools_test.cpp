@@ -161,6 +161,44 @@ TEST_F(Tools, DecoderProgressOfALongJobStaysOnTheWindow)
     }
 }
 
+TEST_F(Tools, AFailedPairSaysSoAndTheQueueGoesOn)
+{
+    writeMp3(dir.path("good.mp3"), plainMp3(22050, 1, 0.5));
+    writeBytes(dir.path("bad.mp3"), "not a song at all");
+    writeWav(dir.path("good.wav"), 22050, 1, 0.5, SF_FORMAT_PCM_16);
+    writeBytes(dir.path("old.mp3"), "kept");
+    frmDecoder& d = forms::the<frmDecoder>();
+    frmEncoder& e = forms::the<frmEncoder>();
+    countEnds(d.Tonewheel1);
+    countEnds(e.Presswork1);
+    std::vector<std::string> words;
+    d.Tonewheel1.onThreadEnded = [&, handler = d.Tonewheel1.onThreadEnded] {
+        handler();
+        words.push_back(d.lblComplete.Caption());
+    };
+    for (auto [in, out] : {std::pair{"bad.mp3", "bad.wav"}, {"good.mp3", "a.wav"}}) {
+        pick(d.picMp3, dir.path(in));
+        pick(d.picWav, dir.path(out));
+    }
+    click(d.picDecode);
+    waitEnded(2);
+    EXPECT_EQ(words, (std::vector<std::string>{"Failed", "Failed"})) << "the run's end counts every pair";
+    EXPECT_FALSE(std::filesystem::exists(dir.path("bad.wav")));
+    EXPECT_TRUE(std::filesystem::exists(dir.path("a.wav")));
+
+    pick(e.wav1, dir.path("gone.wav"));
+    pick(e.mp31, dir.path("old.mp3"));
+    click(e.encode1);
+    waitEnded(3);
+    EXPECT_EQ(e.lblComplete.Caption() + "|" + e.Label1.Caption(), "Failed| ");
+    EXPECT_EQ(readBytes(dir.path("old.mp3")), "kept");
+    pick(e.wav1, dir.path("good.wav"));
+    pick(e.mp31, dir.path("good.mp3"));
+    click(e.encode1); // the run again, the first pair failing once more
+    waitEnded(5);
+    EXPECT_EQ(e.lblComplete.Caption() + "|" + e.Label1.Caption(), "Failed|100");
+}
+
 TEST_F(Tools, DecoderStartsNothingWithoutAnInputOrAnOutput)
 {
     writeMp3(dir.path("a.mp3"), plainMp3(44100, 2, 0.5));
@@ -223,7 +261,7 @@ TEST_F(Tools, EncoderConvertsItsQueueAtTheChosenRates)
     ASSERT_FALSE(percents.empty());
     EXPECT_EQ(percents.front(), "0 % Encoding");
     EXPECT_EQ(w.Label1.Caption(), "100");
-    EXPECT_EQ(w.lblComplete.Caption(), "Complete");
+    EXPECT_EQ(w.lblComplete.Caption(), "Failed") << "the pair named as its own output was not written";
     EXPECT_TRUE(w.encode1.Visible() && !w.encode2.Visible());
     EXPECT_EQ(w.txtOutname.Text(), dir.path("two.mp3"));
 }
