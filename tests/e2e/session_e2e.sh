@@ -76,6 +76,7 @@ export DISPLAY=":$display_number"
 if command -v openbox >/dev/null; then
     openbox --sm-disable >"$work/wm.log" 2>&1 &
     wm_pid=$!
+    echo "window manager: openbox"
 fi
 
 # Songs told apart on screen by their total time, and a WAV at another rate for the encoder.
@@ -118,6 +119,10 @@ geometry() {  # <window> -> "X Y WIDTH HEIGHT"
     eval "$(xdotool getwindowgeometry --shell "$1")"
     echo "$X $Y $WIDTH $HEIGHT"
 }
+# The program's shown windows, without a window manager's frames around them.
+shown_windows() {
+    xdotool search --onlyvisible --classname '^sonavel$' 2>/dev/null | tr '\n' ' ' || true
+}
 # Polls (up to 20 s) for a shown window whose title matches and, if given, whose size is
 # WIDTHxHEIGHT; sets found to its id.
 found=
@@ -133,7 +138,8 @@ find_window() {  # <title pattern> [<size>]
         fi
         kill -0 "$app_pid" 2>/dev/null ||
             fail "the program ended early. X server on $DISPLAY (alive: $(kill -0 "$xvfb_pid" 2>/dev/null && echo yes || echo no)): $(cat "$work"/xvfb.*.log)"
-        for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null || true); do
+        for id in $(shown_windows); do
+            [[ $(xdotool getwindowname "$id" 2>/dev/null) =~ $1 ]] || continue
             read -r x y w h <<<"$(geometry "$id")"
             if [[ -z ${2:-} || ${w}x$h == "$2" ]]; then
                 found=$id
@@ -143,9 +149,6 @@ find_window() {  # <title pattern> [<size>]
         sleep 0.2
     done
     fail "no shown window titled '$1' ${2:-}"
-}
-shown_windows() {
-    xdotool search --onlyvisible --name '.*' 2>/dev/null | tr '\n' ' ' || true
 }
 # Waits for a shown window other than those listed; sets found.
 new_window() {  # <what> <window ids>
@@ -439,7 +442,7 @@ time_is elapsed "s >= 0" || fail "no elapsed time before the switch: $seen"
 main_elapsed=$(seconds_seen)
 click 4900 80 135 150
 until_hidden "$main" "the switch to the strip"
-find_window '.*' 158x12
+find_window '' 158x12
 strip=$found
 read -r x y _ _ <<<"$(geometry "$strip")"
 [[ $x -eq $mx && $y -eq $my ]] || fail "the strip is at $x,$y, not at the main window's corner $mx,$my"
@@ -449,7 +452,7 @@ until_seen 10 "the strip's elapsed time running" time_is strip "s != main_elapse
 pause_resume strip 1030 40 60 90 shade PauseS down PauseS up
 click 1950 40 120 90
 until_hidden "$strip" "the way back from the strip"
-find_window '^' 370x186
+find_window '' 370x186
 read -r x y _ _ <<<"$(geometry "$found")"
 [[ $found == "$main" && $x -eq $mx && $y -eq $my ]] || fail "window $found at $x,$y came back, not $main at $mx,$my"
 use_window "$main"
@@ -517,7 +520,7 @@ step "start again: the playlist comes back and plays"
 launch
 find_window '^Playlist$'
 playlist=$found
-find_window '^' 370x186
+find_window '' 370x186
 main=$found
 use_window "$main"
 until_seen 15 "the first song's total time after the restart" time_is total "s == ${total_of[a]}"
