@@ -185,7 +185,7 @@ px() {
 # A click in the middle of a control at <left> <top>, <width> x <height> twips; the pointer
 # then leaves, so that no tooltip covers what is read next.
 click() {  # <left> <top> <width> <height> [button]
-    xdotool mousemove --sync $((ox + $(px "$1") + $(px "$3") / 2)) $((oy + $(px "$2") + $(px "$4") / 2)) \
+    xdotool mousemove $((ox + $(px "$1") + $(px "$3") / 2)) $((oy + $(px "$2") + $(px "$4") / 2)) \
         click "${5:-1}" mousemove 0 0
 }
 
@@ -241,17 +241,14 @@ read_time() {  # <total|elapsed|strip> -> "MM:SS", "?" for a box that shows no d
     done
     echo "$out"
 }
-# The time that the row shows, as seconds s, meets an arithmetic condition.
+# The time that the row shows, as seconds s, meets an arithmetic condition; seen_s keeps s.
+seen_s=-1
 time_is() {  # <row> <condition on s>
     local t s=-1
     t=$(read_time "$1")
     [[ $t =~ ^([0-9]{2}):([0-9]{2})$ ]] && s=$((10#${BASH_REMATCH[1]} * 60 + 10#${BASH_REMATCH[2]}))
-    seen="$1 $t"
+    seen="$1 $t" seen_s=$s
     ((s >= 0 && ($2)))
-}
-seconds_seen() {
-    local t=${seen##* }
-    echo $((10#${t%:*} * 60 + 10#${t#*:}))
 }
 # The row shows the same time twice, 1.5 s apart: a playing song moves it at least once.
 still() {  # <row>
@@ -281,7 +278,7 @@ options() {  # <keys> [<keys in the sub-menu>]
     local before menu
     before=$(shown_windows)
     use_window "$main"
-    xdotool mousemove --sync $((ox + 10)) $((oy + 10)) click 3
+    xdotool mousemove $((ox + 10)) $((oy + 10)) click 3
     new_window "the Options menu" $before
     menu=$found
     xdotool mousemove 0 0 key $1
@@ -295,7 +292,6 @@ options() {  # <keys> [<keys in the sub-menu>]
 answer_dialog() {  # <title pattern> <path>
     find_window "$1"
     local dialog=$found
-    xdotool windowfocus --sync "$dialog" 2>/dev/null || true
     xdotool type --delay 10 "$2"
     xdotool key Return
     until_hidden "$dialog" "the file dialog given $2"
@@ -350,7 +346,7 @@ pause_resume() {  # <row> <left> <top> <width> <height> <skin> <image> <look> wh
     click "$2" "$3" "$4" "$5"
     until_seen 5 "the paused look" looks "$6" "$7" "$2" "$3" "$8"
     until_seen 10 "the $1 time standing while paused" still "$1"
-    paused=$(seconds_seen)
+    paused=$seen_s
     click "$2" "$3" "$4" "$5"
     until_seen 5 "the pause button's normal look" looks "$6" "$9" "$2" "$3" "${10}"
     until_seen 10 "the $1 time running again" time_is "$1" "s > paused"
@@ -363,7 +359,7 @@ click 3225 1920 270 255
 until_seen 5 "the stop button pressed" looks player imgstop 3225 1920 down
 until_seen 5 "the play button's normal look after stop" looks player imgplay 2655 1920 up
 until_seen 10 "the elapsed time standing after stop" still elapsed
-stopped=$(seconds_seen)
+stopped=$seen_s
 click 2655 1920 270 255
 until_seen 5 "the play button pressed again" looks player imgplay 2655 1920 down
 until_seen 10 "the song started over" time_is elapsed "s < stopped"
@@ -377,19 +373,19 @@ until_seen 10 "the first song after Previous" time_is total "s == ${total_of[a]}
 
 step "double click the third entry"
 use_window "$playlist"
-xdotool mousemove --sync $((ox + list_x - 250)) $((oy + list_y + 2 * row_h + row_h / 2)) \
+xdotool mousemove $((ox + list_x - 250)) $((oy + list_y + 2 * row_h + row_h / 2)) \
     click --repeat 2 --delay 80 1 mousemove 0 0
 use_window "$main"
 until_seen 10 "the third song after the double click" time_is total "s == ${total_of[c]}"
 until_seen 10 "the third song running" time_is elapsed "s >= 1"
 
 step "drag the seek thumb"
-from=$(seconds_seen)
+from=$seen_s
 # This early in the song the thumb (27 pixels wide) stands at the track's start; a twip of its
 # travel is ten frames, so 6 pixels are 900 frames, some 23 s.
 track_x=$(px 405) track_y=$(($(px 2520) + 3))
-xdotool mousemove --sync $((ox + track_x + 8)) $((oy + track_y)) mousedown 1 \
-    mousemove --sync $((ox + track_x + 14)) $((oy + track_y)) mouseup 1 mousemove 0 0
+xdotool mousemove $((ox + track_x + 8)) $((oy + track_y)) mousedown 1 \
+    mousemove $((ox + track_x + 14)) $((oy + track_y)) mouseup 1 mousemove 0 0
 until_seen 8 "the song 15 s or more further on than before the drag" time_is elapsed "s >= from + 15"
 time_is total "s == ${total_of[c]}" || fail "after the seek: $seen, not the third song"
 
@@ -398,7 +394,7 @@ click 4560 1920 285 255
 until_seen 5 "the shuffle button lit" looks player Shuffle2 4560 1920 up
 click 3795 1920 270 255
 until_seen 10 "another song after Next in the shuffled order" time_is total "s != ${total_of[c]}"
-case $(seconds_seen) in
+case $seen_s in
 "${total_of[a]}") after=b ;;
 "${total_of[b]}") after=c ;;
 *) fail "after Next in the shuffled order: $seen" ;;
@@ -413,7 +409,7 @@ step "hold the volume buttons"
 # <figure before>; sets settled to the figure's checksum.
 hold() {  # <image> <left> <figure before>
     local last= same=0 now deadline=$((SECONDS + 20))
-    xdotool mousemove --sync $((ox + $(px "$2") + 9)) $((oy + $(px 1335) + 8)) mousedown 1
+    xdotool mousemove $((ox + $(px "$2") + 9)) $((oy + $(px 1335) + 8)) mousedown 1
     until_seen 5 "$1 pressed" looks player "$1" "$2" 1335 down
     while ((same < 3)); do
         ((SECONDS < deadline)) || fail "the volume figure did not settle while $1 was held"
@@ -439,7 +435,7 @@ until_seen 5 "the volume figure of the start" crop_is "${figure[@]}" same "$volu
 step "switch to the strip and back"
 snap
 time_is elapsed "s >= 0" || fail "no elapsed time before the switch: $seen"
-main_elapsed=$(seconds_seen)
+main_elapsed=$seen_s
 click 4900 80 135 150
 until_hidden "$main" "the switch to the strip"
 find_window '' 158x12
