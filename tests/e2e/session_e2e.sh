@@ -460,16 +460,15 @@ convert_in() {  # <title> <input> <output> <input button> <output button> <start
     find_window "^$1\$"
     local tool=$found
     use_window "$tool"
-    # A click right after a dialog closed may find the window still blocked: each pick is awaited
-    # on screen, the name showing in the window's top part.
-    local path button before
-    for path in "$2:$4" "$3:$5"; do
+    # A click in the moment a dialog closes can be lost: each pick is awaited on screen, the name
+    # showing in the window's top part, before the next click.
+    local i before names=("$2" "$3") buttons=("$4" "$5")
+    for i in 0 1; do
         snap
         before=$(crop_sig 0 0 339 150)
-        button=${path##*:}
-        click $button
-        answer_dialog '^Open$' "${path%:*}"
-        until_seen 5 "${path%:*} named in the $1" crop_is 0 0 339 150 changed "$before"
+        click ${buttons[i]}
+        answer_dialog '^Open$' "${names[i]}"
+        until_seen 5 "${names[i]} named in the $1" crop_is 0 0 339 150 changed "$before"
     done
     click $6
     until_file "$3"
