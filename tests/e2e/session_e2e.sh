@@ -11,7 +11,7 @@ mkdir -p "$4"
 program=$(realpath "$1") skins=$(realpath "$2") digits=$(realpath "$3") outdir=$(realpath "$4")
 rm -f "$outdir/failure.png"
 work=$(mktemp -d)
-xvfb_pid= wm_pid= app_pid=
+xvfb_pid='' wm_pid='' app_pid=''
 
 cleanup() {
     local pid
@@ -234,7 +234,7 @@ row_elapsed=($(($(px 280) + $(px 330))) 11 $(box_lefts "$(px 2530)" 720 840 1065
 row_strip=("$(px 20)" 10 $(box_lefts 0 100 220 435 560))
 read_time() {  # <total|elapsed|strip> -> "MM:SS", "?" for a box that shows no digit
     local -n row=row_$1
-    local out= i
+    local out='' i
     for i in 2 3 4 5; do
         out+=${digit_of[${row[1]}$(crop_sig "${row[i]}" "${row[0]}" 7 "${row[1]}")]:-?}
         [[ $i != 3 ]] || out+=:
@@ -349,7 +349,7 @@ pause_resume() {  # <row> <left> <top> <width> <height> <skin> <image> <look> wh
     paused=$seen_s
     click "$2" "$3" "$4" "$5"
     until_seen 5 "the pause button's normal look" looks "$6" "$9" "$2" "$3" "${10}"
-    until_seen 10 "the $1 time running again" time_is "$1" "s > paused"
+    until_seen 10 "the $1 time running again" time_is "$1" "s > $paused"
 }
 
 step "pause, resume, stop, play"
@@ -362,7 +362,7 @@ until_seen 10 "the elapsed time standing after stop" still elapsed
 stopped=$seen_s
 click 2655 1920 270 255
 until_seen 5 "the play button pressed again" looks player imgplay 2655 1920 down
-until_seen 10 "the song started over" time_is elapsed "s < stopped"
+until_seen 10 "the song started over" time_is elapsed "s < $stopped"
 time_is total "s == ${total_of[a]}" || fail "play after stop: $seen, not the first song"
 
 step "next, previous"
@@ -386,7 +386,7 @@ from=$seen_s
 track_x=$(px 405) track_y=$(($(px 2520) + 3))
 xdotool mousemove $((ox + track_x + 8)) $((oy + track_y)) mousedown 1 \
     mousemove $((ox + track_x + 14)) $((oy + track_y)) mouseup 1 mousemove 0 0
-until_seen 8 "the song 15 s or more further on than before the drag" time_is elapsed "s >= from + 15"
+until_seen 8 "the song 15 s or more further on than before the drag" time_is elapsed "s >= $((from + 15))"
 time_is total "s == ${total_of[c]}" || fail "after the seek: $seen, not the third song"
 
 step "shuffle on and off"
@@ -408,7 +408,7 @@ step "hold the volume buttons"
 # Holds a volume button until the figure beside it settles, unchanged for 1.2 s and other than
 # <figure before>; sets settled to the figure's checksum.
 hold() {  # <image> <left> <figure before>
-    local last= same=0 now deadline=$((SECONDS + 20))
+    local last='' same=0 now deadline=$((SECONDS + 20))
     xdotool mousemove $((ox + $(px "$2") + 9)) $((oy + $(px 1335) + 8)) mousedown 1
     until_seen 5 "$1 pressed" looks player "$1" "$2" 1335 down
     while ((same < 3)); do
@@ -444,7 +444,7 @@ read -r x y _ _ <<<"$(geometry "$strip")"
 [[ $x -eq $mx && $y -eq $my ]] || fail "the strip is at $x,$y, not at the main window's corner $mx,$my"
 use_window "$strip"
 until_seen 5 "the strip's play button lit" looks shade PlayS 870 40 down
-until_seen 10 "the strip's elapsed time running" time_is strip "s != main_elapsed"
+until_seen 10 "the strip's elapsed time running" time_is strip "s != $main_elapsed"
 pause_resume strip 1030 40 60 90 shade PauseS down PauseS up
 click 1950 40 120 90
 until_hidden "$strip" "the way back from the strip"
