@@ -11,7 +11,7 @@ packages=(
   libsqlite3-dev
   fonts-dejavu-core
   libgtest-dev libgmock-dev
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick python3
 )
 
 missing=()
