@@ -6,7 +6,6 @@
 #include "audio/AudioFixtures.h"
 #include "platform/audio/AudioTesting.h"
 
-#include <atomic>
 #include <utility>
 #include <vector>
 
@@ -22,11 +21,11 @@ class Seek : public RoadTest
         audiotest::writeMp3(song, audiotest::plainMp3(44100, 2, 30));
         Player& p = player();
         p.Show();
-        // Hold the job after its first frame, so nothing moves until the test lets it go.
+        // Hold the job after each frame, so nothing moves until the test lets it go, however
+        // fast the output takes the frames.
         platform::Tonewheel* wheel = &p.Tonewheel1;
-        platform::audio::setFrameHookForTesting([this, wheel](int32_t frame, const int16_t*, size_t) {
-            if (frame == 0 && !held.exchange(true)) wheel->PauseSong();
-        });
+        platform::audio::setFrameHookForTesting(
+            [wheel](int32_t, const int16_t*, size_t) { wheel->PauseSong(); });
         auto handler = p.Tonewheel1.onActFrame;
         p.Tonewheel1.onActFrame = [this, handler](int32_t f) {
             frames.push_back(f);
@@ -46,7 +45,7 @@ class Seek : public RoadTest
         player().Tonewheel1.StopSong();
         platform::audio::setFrameHookForTesting({});
     }
-    // Lets the job go on and returns the first frame it plays.
+    // Lets the job play one frame and returns it.
     int32_t resumedAt()
     {
         frames.clear();
@@ -57,7 +56,6 @@ class Seek : public RoadTest
     forms::PictureBox& thumb() { return player().Picture11; }
 
     audiotest::TempDir dir;
-    std::atomic<bool> held{false};
     std::vector<int32_t> frames;
 };
 
