@@ -42,7 +42,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static platform::Tonewheel tw;
+    // One component per input: its destruction joins its thread, so no job outlives the input.
+    platform::Tonewheel tw;
     const std::string song = fuzz::inFolder("song.mp3"), wav = fuzz::inFolder("out.wav");
     fuzz::writeFile(song, std::string_view(reinterpret_cast<const char*>(data), size));
     fuzz::writeFile(wav, Old);
