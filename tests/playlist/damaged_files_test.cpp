@@ -63,7 +63,7 @@ std::vector<size_t> frameStarts(const std::string& mp3, size_t from)
 }
 
 std::vector<Damaged> corpus(const std::string& mp3, const std::string& wav, const std::string& otherRate,
-                            const std::string& mono)
+                            const std::string& mono, const std::string& floatWav)
 {
     const size_t tagEnd =
         10 + ((size_t(mp3[6]) << 21) | (size_t(mp3[7]) << 14) | (size_t(mp3[8]) << 7) | size_t(mp3[9]));
@@ -120,6 +120,10 @@ std::vector<Damaged> corpus(const std::string& mp3, const std::string& wav, cons
     c.push_back({"every other frame at 48k.mp3", rates});
     c.push_back({"bytes flipped.mp3", flipped});
     c.push_back({"samples flipped.wav", flippedWav});
+    // A float file may hold any number: one that is none, or one far beyond full scale.
+    const size_t sample = floatWav.find("data") + 8 + 400;
+    c.push_back({"a sample not a number.wav", withLe32(floatWav, sample, 0x7fc00000)});
+    c.push_back({"a sample far beyond full scale.wav", withLe32(floatWav, sample, 0x5015'02f9)}); // 1e10
     return c;
 }
 
@@ -153,11 +157,13 @@ TEST_F(DamagedFiles, EndTheirJobsCleanlyAndThePlaylistPlaysOn)
     const std::string mono = readBytes(scratch);
     writeWav(scratch, 44100, 2, 0.5, SF_FORMAT_PCM_16);
     const std::string wav = readBytes(scratch);
+    writeWav(scratch, 8000, 1, 0.5, SF_FORMAT_FLOAT);
+    const std::string floatWav = readBytes(scratch);
     std::filesystem::remove(scratch);
 
     const std::string outWav = out + "/out.wav", outMp3 = out + "/out.mp3", old = "an older file";
     std::string list = good + "\r\n";
-    for (const Damaged& d : corpus(readBytes(good), wav, otherRate, mono)) {
+    for (const Damaged& d : corpus(readBytes(good), wav, otherRate, mono, floatWav)) {
         SCOPED_TRACE(d.name);
         const std::string file = in + "/" + d.name;
         writeBytes(file, d.bytes);
