@@ -11,6 +11,7 @@ packages=(
   libsqlite3-dev
   fonts-dejavu-core
   libgtest-dev libgmock-dev
+  clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick python3
 )
 

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: once under ASan and UBSan, then a plain build.
+# Sets up, builds and runs every test: once under ASan and UBSan, then a plain build; in CI
+# also a short run of every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 werror=OFF
 [[ "${CI:-}" == "true" ]] && werror=ON
-jobs=$(nproc)
+jobs=${SONAVEL_JOBS:-$(nproc)}
 # Qt wants a private runtime folder; CI has none.
 if [[ -z "${XDG_RUNTIME_DIR:-}" ]]; then
   export XDG_RUNTIME_DIR=$(mktemp -d)
@@ -24,3 +25,7 @@ if [[ "${SONAVEL_SKIP_SANITIZERS:-}" != "1" ]]; then
     run_suite build-sanitize -DCMAKE_BUILD_TYPE=Debug -DSONAVEL_SANITIZE=ON
 fi
 run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# A minute per target; `fuzz/run 3600` is the long run for anyone.
+if [[ "${CI:-}" == "true" ]]; then
+  SONAVEL_JOBS=$jobs bash fuzz/run 60
+fi

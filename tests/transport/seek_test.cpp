@@ -6,7 +6,6 @@
 #include "audio/AudioFixtures.h"
 #include "platform/audio/AudioTesting.h"
 
-#include <atomic>
 #include <utility>
 #include <vector>
 
@@ -26,7 +25,8 @@ class Seek : public RoadTest
     {
         Player& p = player();
         p.Show();
-        // Hold the job after its first frame, so nothing moves until the test lets it go.
+        // Hold the job after its first frame, and after the first frame of each resume, so
+        // nothing moves until the test lets it go, however fast the output takes the frames.
         platform::Tonewheel* wheel = &p.Tonewheel1;
         platform::audio::setFrameHookForTesting([this, wheel](int32_t, const int16_t*, size_t) {
             if (holdNext.exchange(false)) wheel->PauseSong();

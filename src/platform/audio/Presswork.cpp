@@ -33,6 +33,14 @@ int nearestMpegRate(int32_t hz)
                              [hz](int a, int b) { return std::abs(a - hz) < std::abs(b - hz); });
 }
 
+// A float file may hold any value; LAME aborts the process on one that is not a number or far
+// beyond full scale, so samples are held to what a sound card can play.
+float fullScale(float sample)
+{
+    if (!(sample >= -1.0f)) return std::isnan(sample) ? 0.0f : -1.0f;
+    return std::min(sample, 1.0f);
+}
+
 struct Job {
     std::string input, output;
     int32_t sampleRate = 0, bitRate = DefaultBitRate;
@@ -156,8 +164,8 @@ bool Presswork::Impl::encode(const Job& job, uint32_t serial)
         const sf_count_t n = sf_readf_float(in.f, pcm.data(), ChunkFrames);
         if (n <= 0) break;
         for (sf_count_t i = 0; i < n; ++i) {
-            left[size_t(i)] = pcm[size_t(i * info.channels)];
-            if (channels == 2) right[size_t(i)] = pcm[size_t(i * info.channels + 1)];
+            left[size_t(i)] = fullScale(pcm[size_t(i * info.channels)]);
+            if (channels == 2) right[size_t(i)] = fullScale(pcm[size_t(i * info.channels + 1)]);
         }
         // Mono goes through the non-interleaved call with no right channel.
         if (!put(lame_encode_buffer_ieee_float(gf, left.data(), channels == 2 ? right.data() : nullptr,
