@@ -82,6 +82,7 @@ inline bool folderHolds(const std::set<std::string>& names)
 struct Events {
     std::vector<int32_t> frames;
     int ended = 0;
+    bool failed = false; // the component's word on the job, as its window reads it
 };
 
 // Starts a job and runs the event loop until its ThreadEnded; a job that never ends is a hang
@@ -91,7 +92,10 @@ template <typename Component, typename Start> Events runJob(Component& c, Start 
 {
     Events e;
     c.onActFrame = [&e](int32_t f) { e.frames.push_back(f); };
-    c.onThreadEnded = [&e] { ++e.ended; };
+    c.onThreadEnded = [&e, &c] {
+        ++e.ended;
+        e.failed = c.JobFailed();
+    };
     start();
     while (e.ended == 0)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
