@@ -149,8 +149,12 @@ int Form::hWnd() const
 
 void Form::setCaption(const std::string& caption)
 {
+    // The scrolling title rewrites the captions ten times a second, also of hidden windows:
+    // a hidden window's title reaches the window system only when it is shown.
+    if (caption == caption_ && !titleBehind_) return;
     caption_ = caption;
-    impl_->window->setWindowTitle(detail::qs(caption_));
+    titleBehind_ = !impl_->window->isVisible();
+    if (!titleBehind_) impl_->window->setWindowTitle(detail::qs(caption_));
 }
 
 int Form::Left() const
@@ -189,6 +193,8 @@ void Form::setVisible(bool visible)
         w->hide();
         return;
     }
+    if (titleBehind_) w->setWindowTitle(detail::qs(caption_));
+    titleBehind_ = false;
     if (w->isMinimized())
         w->showMinimized();
     else
