@@ -94,6 +94,7 @@ void Presswork::Impl::cancel()
 
 void Presswork::Impl::run(Job job, uint32_t serial) noexcept
 {
+    cleanWorkerState();
     try {
         encode(job, serial);
     } catch (...) {

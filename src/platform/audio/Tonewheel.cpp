@@ -97,6 +97,7 @@ void Tonewheel::Impl::start()
 
 void Tonewheel::Impl::run(mpg123_handle* mh, std::string out, uint32_t serial, int32_t frames) noexcept
 {
+    cleanWorkerState();
     try {
         if (mh)
             decode(mh, out, serial, frames);
@@ -148,7 +149,7 @@ void Tonewheel::Impl::decode(mpg123_handle* mh, const std::string& out, uint32_t
     }
     const int32_t last = frames - 1; // its event waits until everything was heard
     // The device takes frames at the music's pace: each is reported as it goes out.
-    FrameBatch batch(events, serial, toDevice ? 1 : 32);
+    FrameBatch batch(events, serial, toDevice ? 1 : 32, toDevice && sound->keepsTime());
     for (;;) {
         int32_t seek = -1;
         if (!checkpoint(sound.get(), batch, seek)) return;
