@@ -1,76 +1,54 @@
-// Times MP3 -> WAV and WAV -> MP3 of a 5-minute stereo file through Tonewheel and Presswork
-// against the `mpg123 -w` and `lame -b 128` command lines, in the same run on the same files.
+// One conversion, timed from inside the process: the encoding component alone, the encoder
+// window of the program driving it (after playing BENCH_PLAY_FIRST for a moment, when set), or
+// the playback component decoding to WAV. Prints the conversion's own CPU seconds (all
+// threads), its wall seconds and the UI thread's CPU seconds.
+// Usage: bench_convert encode-component|encode-window|decode-component <input> <output>
+#include "platform/Application.h"
 #include "platform/audio/Presswork.h"
 #include "platform/audio/Tonewheel.h"
+#include "player/Globals.h"
+#include "player/Player.h"
+#include "player/Startup.h"
+#include "tools/frmEncoder.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEventLoop>
-#include <QTemporaryDir>
-#include <algorithm>
+#include <QTimer>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <functional>
-#include <random>
-#include <sndfile.h>
-#include <string>
-#include <vector>
+#include <cstring>
+#include <ctime>
+#include <sys/resource.h>
 
 namespace
 {
 
-constexpr int Rate = 44100;
-constexpr int Seconds = 300;
-constexpr int Rounds = 5;
-
-// Something with the spread of music: gliding chords over a little noise.
-bool writeSource(const std::string& path)
+double cpuSeconds()
 {
-    SF_INFO info{};
-    info.samplerate = Rate;
-    info.channels = 2;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
-    if (!f) return false;
-    std::mt19937 rng(1);
-    std::normal_distribution<float> noise(0, 0.02f);
-    std::vector<float> block(2 * Rate);
-    double phase[3] = {0, 0, 0};
-    for (int s = 0; s < Seconds; ++s) {
-        for (int i = 0; i < Rate; ++i) {
-            const double t = s + double(i) / Rate;
-            const double base = 110 * std::pow(2.0, std::fmod(t / 7, 2.0));
-            float v = 0;
-            for (int k = 0; k < 3; ++k) {
-                phase[k] += 2 * M_PI * base * (1 + 0.5 * k) / Rate;
-                v += 0.2f * float(std::sin(phase[k]));
-            }
-            block[2 * i] = v + noise(rng);
-            block[2 * i + 1] = 0.8f * v + noise(rng);
-        }
-        sf_write_float(f, block.data(), sf_count_t(block.size()));
-    }
-    sf_close(f);
-    return true;
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
-double secondsOf(const std::function<void()>& work)
+// The calling (UI) thread's own share.
+double threadSeconds()
 {
-    const auto start = std::chrono::steady_clock::now();
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+template <typename Work> void report(Work&& work)
+{
+    const double cpu0 = cpuSeconds(), thread0 = threadSeconds();
+    const auto t0 = std::chrono::steady_clock::now();
     work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    std::printf("%.4f %.4f %.4f\n", cpuSeconds() - cpu0, wall, threadSeconds() - thread0);
 }
 
-void run(const std::string& command)
-{
-    if (std::system(command.c_str()) != 0) {
-        std::fprintf(stderr, "failed: %s\n", command.c_str());
-        std::exit(1);
-    }
-}
-
-template <typename Component> void waitForEnd(Component& c, const std::function<void()>& start)
+template <typename Component> void runToEnd(Component& c, auto&& start)
 {
     QEventLoop loop;
     c.onThreadEnded = [&] { loop.quit(); };
@@ -82,48 +60,60 @@ template <typename Component> void waitForEnd(Component& c, const std::function<
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    const std::string wav = dir.filePath("source.wav").toStdString();
-    const std::string mp3 = dir.filePath("source.mp3").toStdString();
-    if (!writeSource(wav)) return 1;
-    std::printf("%d-second stereo file at %d Hz, best of %d runs\n", Seconds, Rate, Rounds);
-
-    platform::Presswork press;
-    int32_t frames = 0;
-    press.onActFrame = [&](int32_t) { ++frames; };
-    press.setBitRate(128000);
-    platform::Tonewheel wheel;
-    wheel.onActFrame = [&](int32_t) { ++frames; };
-    run("lame --quiet -b 128 '" + wav + "' '" + mp3 + "'");
-
-    // Each round runs both sides back to back, so a busy moment of the machine hits both alike.
-    double lameCli = 1e9, encoder = 1e9, mpg123Cli = 1e9, decoder = 1e9;
-    for (int round = 0; round < Rounds; ++round) {
-        lameCli =
-            std::min(lameCli, secondsOf([&] { run("lame --quiet -b 128 '" + wav + "' '" + mp3 + "'"); }));
-        encoder = std::min(encoder, secondsOf([&] {
-                               waitForEnd(press, [&] {
-                                   press.OpenSong(wav, dir.filePath("encoded.mp3").toStdString());
-                                   press.EncodeSong();
-                               });
-                           }));
-        mpg123Cli =
-            std::min(mpg123Cli, secondsOf([&] {
-                         run("mpg123 -q -w '" + dir.filePath("cli.wav").toStdString() + "' '" + mp3 + "'");
-                     }));
-        decoder = std::min(decoder, secondsOf([&] {
-                               waitForEnd(wheel, [&] {
-                                   wheel.OpenSong(mp3, dir.filePath("decoded.wav").toStdString());
-                                   wheel.PlaySong();
-                               });
-                           }));
+    if (argc != 4) return 2;
+    const std::string mode = argv[1], in = argv[2], out = argv[3];
+    if (mode == "encode-window") {
+        // The program itself, started as main() starts it, with its encoder window opened.
+        return platform::runApplication(argc, argv, [&] {
+            startSonavel();
+            if (const char* song = std::getenv("BENCH_PLAY_FIRST")) {
+                SongFile = song;
+                forms::the<Player>().imgplay_Click();
+                QEventLoop wait;
+                QTimer::singleShot(1500, &wait, &QEventLoop::quit);
+                wait.exec();
+            }
+            frmEncoder& w = forms::the<frmEncoder>();
+            w.Show();
+            w.CommonDialog1.FileName = in;
+            w.CommonDialog2.FileName = out;
+            w.List1.AddItem(in);
+            w.List2.AddItem(out);
+            QApplication::processEvents();
+            report([&] {
+                QEventLoop loop;
+                auto ended = w.Presswork1.onThreadEnded;
+                w.Presswork1.onThreadEnded = [&] {
+                    ended();
+                    if (w.encode1.Visible()) loop.quit(); // the queue is over
+                };
+                w.encode1_MouseDown(1, 0, 0, 0);
+                w.encode1_MouseUp(1, 0, 0, 0);
+                loop.exec();
+            });
+            QCoreApplication::exit(0);
+        });
     }
-
-    std::printf("WAV -> MP3: lame -b 128 %.3f s, Presswork %.3f s, speed ratio %.2fx\n", lameCli, encoder,
-                lameCli / encoder);
-    std::printf("MP3 -> WAV: mpg123 -w   %.3f s, Tonewheel %.3f s, speed ratio %.2fx\n", mpg123Cli, decoder,
-                mpg123Cli / decoder);
-    std::printf("(%d frame events delivered)\n", frames);
+    QCoreApplication app(argc, argv);
+    if (mode == "encode-component") {
+        platform::Presswork press;
+        press.setBitRate(128000);
+        report([&] {
+            runToEnd(press, [&] {
+                press.OpenSong(in, out);
+                press.EncodeSong();
+            });
+        });
+    } else if (mode == "decode-component") {
+        platform::Tonewheel wheel;
+        report([&] {
+            runToEnd(wheel, [&] {
+                wheel.OpenSong(in, out);
+                wheel.PlaySong();
+            });
+        });
+    } else {
+        return 2;
+    }
     return 0;
 }
