@@ -8,7 +8,7 @@ packages=(
   libmpg123-dev mpg123
   libmp3lame-dev lame
   libsndfile1-dev
-  libsqlite3-dev
+  libsqlite3-dev libfontconfig-dev
   fonts-dejavu-core
   libgtest-dev libgmock-dev
   xvfb xauth xdotool imagemagick

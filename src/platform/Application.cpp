@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdlib>
+#include <fontconfig/fontconfig.h>
+#include <thread>
 
 namespace platform
 {
@@ -14,6 +16,9 @@ int runApplication(int argc, char** argv, const std::function<void()>& start)
     // Docked windows need global positions, which Wayland clients cannot set.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    // The font configuration takes milliseconds to read, and the first text box's
+    // construction waits for it: read it beside the application object's set-up.
+    std::thread fonts([] { FcInit(); });
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Sonavel"));
     // Hidden windows stay loaded; the program ends when the last one is unloaded, or at End.
@@ -23,6 +28,7 @@ int runApplication(int argc, char** argv, const std::function<void()>& start)
     const int code = app.exec();
     // Windows hold widgets, which must go while the application object still exists.
     forms::detail::unloadAll();
+    fonts.join();
     return code;
 }
 

@@ -67,7 +67,7 @@ class FormWindow : public QWidget
         QPainter painter(this);
         // Where a window is larger than its skin, the rest stays dark like the skin's panels.
         painter.fillRect(rect(), Qt::black);
-        painter.drawImage(QPoint(0, 0), background_.data->image);
+        painter.drawImage(QPoint(0, 0), background_.data->image());
     }
 
     void mousePressEvent(QMouseEvent* e) override
@@ -122,7 +122,7 @@ Form::Form(const FormLayout& layout) : impl_(std::make_unique<Impl>()), caption_
     impl_->window->setWindowTitle(detail::qs(caption_));
     impl_->icon = Picture::fromResource(layout.Icon);
     if (!impl_->icon.empty())
-        impl_->window->setWindowIcon(QIcon(QPixmap::fromImage(impl_->icon.data->image)));
+        impl_->window->setWindowIcon(QIcon(QPixmap::fromImage(impl_->icon.data->image())));
     Registry& r = registry();
     impl_->handle = r.nextHandle++;
     r.handles[impl_->handle] = this;
