@@ -3,7 +3,6 @@
 #include "platform/forms/Form.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <cstdlib>
 #include <fontconfig/fontconfig.h>
 #include <thread>
@@ -24,7 +23,9 @@ int runApplication(int argc, char** argv, const std::function<void()>& start)
     // Hidden windows stay loaded; the program ends when the last one is unloaded, or at End.
     app.setQuitOnLastWindowClosed(false);
     forms::detail::quitWhenNoneLoaded();
-    QTimer::singleShot(0, &app, [&start] { start(); });
+    // The first windows are shown before the event loop's first turn, as a plain Qt program
+    // shows its own: what that turn does (the window system's first replies) can wait.
+    start();
     const int code = app.exec();
     // Windows hold widgets, which must go while the application object still exists.
     forms::detail::unloadAll();
