@@ -144,6 +144,8 @@ QWidget* PictureBox::containerWidget() const
 
 void PictureBox::setPicture(const forms::Picture& picture)
 {
+    // The time display sets its digits at every played frame; most are the ones shown.
+    if (picture.data == picture_.data) return;
     picture_ = picture;
     if (widget()) widget()->update();
 }
