@@ -91,7 +91,8 @@ int main(int argc, char** argv)
                 w.encode1_MouseUp(1, 0, 0, 0);
                 loop.exec();
             });
-            QCoreApplication::exit(0);
+            // Queued: the program may run this before its event loop has started.
+            QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
         });
     }
     QCoreApplication app(argc, argv);
