@@ -12,6 +12,7 @@ packages=(
   fonts-dejavu-core
   libgtest-dev libgmock-dev
   xvfb xauth xdotool imagemagick
+  libx11-dev
 )
 
 missing=()
