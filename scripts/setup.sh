@@ -8,11 +8,12 @@ packages=(
   libmpg123-dev mpg123
   libmp3lame-dev lame
   libsndfile1-dev
-  libsqlite3-dev
+  libsqlite3-dev libfontconfig-dev
   fonts-dejavu-core
   libgtest-dev libgmock-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick python3
+  libx11-dev
 )
 
 missing=()

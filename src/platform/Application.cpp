@@ -3,8 +3,9 @@
 #include "platform/forms/Form.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <cstdlib>
+#include <fontconfig/fontconfig.h>
+#include <thread>
 
 namespace platform
 {
@@ -14,15 +15,21 @@ int runApplication(int argc, char** argv, const std::function<void()>& start)
     // Docked windows need global positions, which Wayland clients cannot set.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+    // The font configuration takes milliseconds to read, and the first text box's
+    // construction waits for it: read it beside the application object's set-up.
+    std::thread fonts([] { FcInit(); });
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Sonavel"));
     // Hidden windows stay loaded; the program ends when the last one is unloaded, or at End.
     app.setQuitOnLastWindowClosed(false);
     forms::detail::quitWhenNoneLoaded();
-    QTimer::singleShot(0, &app, [&start] { start(); });
+    // The first windows are shown before the event loop's first turn, as a plain Qt program
+    // shows its own: what that turn does (the window system's first replies) can wait.
+    start();
     const int code = app.exec();
     // Windows hold widgets, which must go while the application object still exists.
     forms::detail::unloadAll();
+    fonts.join();
     return code;
 }
 

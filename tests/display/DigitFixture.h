@@ -54,7 +54,7 @@ class DigitTest : public ::testing::Test
     {
         if (box.Picture().empty()) return -1;
         for (int d = 0; d < 10; ++d)
-            if (box.Picture().data->image.pixelColor(0, 0) == colourOf(d)) return d;
+            if (box.Picture().data->image().pixelColor(0, 0) == colourOf(d)) return d;
         return -2;
     }
     Digits elapsed()

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QTemporaryDir>
 
@@ -199,6 +200,21 @@ TEST_F(Controls, VisibleAndEnabledAreTheControlsOwnWhileTheWindowIsHidden)
     EXPECT_TRUE(p.caption.widget()->testAttribute(Qt::WA_TransparentForMouseEvents));
     p.caption.setToolTipText("Click file once to add to playlist.");
     EXPECT_EQ(p.caption.ToolTipText(), "Click file once to add to playlist.");
+
+    // A hidden control's text is its own at once and runs its handler; its widget shows it
+    // once the control is shown.
+    int changes = 0;
+    p.caption.onChange = p.text.onChange = [&] { ++changes; };
+    p.text.setVisible(false);
+    p.caption.setCaption("3:07");
+    p.text.setText("42");
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(p.caption.Caption(), "3:07");
+    EXPECT_EQ(p.text.Text(), "42");
+    p.caption.setVisible(true);
+    p.text.setVisible(true);
+    EXPECT_EQ(static_cast<QLabel*>(p.caption.widget())->text(), QStringLiteral("3:07"));
+    EXPECT_EQ(static_cast<QLineEdit*>(p.text.widget())->text(), QStringLiteral("42"));
 }
 
 TEST_F(Controls, PicturesLoadFromBitmapsAndImagesTakeTheirSize)

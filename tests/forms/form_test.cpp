@@ -111,9 +111,11 @@ TEST_F(Windows, CaptionStateAndVisibility)
 {
     Tool& w = forms::the<Tool>();
     w.setCaption("Artist - Title");
-    EXPECT_EQ(w.window()->windowTitle(), QStringLiteral("Artist - Title"));
     EXPECT_EQ(w.Caption(), "Artist - Title");
     w.Show();
+    EXPECT_EQ(w.window()->windowTitle(), QStringLiteral("Artist - Title")) << "a title set while hidden";
+    w.setCaption("Next");
+    EXPECT_EQ(w.window()->windowTitle(), QStringLiteral("Next"));
     EXPECT_TRUE(w.Visible());
     EXPECT_EQ(w.WindowState(), 0);
     w.setWindowState(1);

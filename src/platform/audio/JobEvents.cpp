@@ -4,6 +4,10 @@
 
 #include <QPointer>
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 namespace platform::audio
 {
 
@@ -17,14 +21,14 @@ void JobEvents::postActFrame(uint32_t serial, int32_t frame)
     post({serial, frame, frame + 1});
 }
 
-void JobEvents::postActFrames(uint32_t serial, int32_t first, int32_t end)
+void JobEvents::postActFrames(uint32_t serial, int32_t first, int32_t end, bool merge)
 {
-    if (first < end) post({serial, first, end});
+    if (first < end) post({serial, first, end, merge});
 }
 
 void JobEvents::postThreadEnded(uint32_t serial, bool failed)
 {
-    post({serial, 0, -1, failed});
+    post({.serial = serial, .first = 0, .end = -1, .failed = failed});
 }
 
 void JobEvents::post(Event e)
@@ -36,7 +40,7 @@ void JobEvents::post(Event e)
         if (!wake && e.end >= 0) {
             // Frames that follow on from the last queued ones join it.
             Event& last = pending_.back();
-            if (last.serial == e.serial && last.end == e.first) {
+            if (last.serial == e.serial && last.end == e.first && last.end >= 0 && last.merge == e.merge) {
                 last.end = e.end;
                 return;
             }
@@ -58,7 +62,10 @@ void JobEvents::deliver()
             if (pending_.empty()) return;
             Event& front = pending_.front();
             e = front;
-            if (e.serial == serial_ && e.end >= 0 && ++front.first < front.end) {
+            if (e.serial == serial_ && e.end >= 0 && e.merge) {
+                e.first = e.end - 1; // the frames queued before it are passed over
+                pending_.pop_front();
+            } else if (e.serial == serial_ && e.end >= 0 && ++front.first < front.end) {
                 // more frames of this run remain queued
             } else {
                 pending_.pop_front();
@@ -75,6 +82,26 @@ void JobEvents::deliver()
     }
 }
 
+#if defined(__x86_64__)
+namespace
+{
+__attribute__((target("avx"))) void clearUpperHalves()
+{
+    _mm256_zeroupper();
+}
+} // namespace
+#endif
+
+void cleanWorkerState()
+{
+#if defined(__x86_64__)
+    if (__builtin_cpu_supports("avx")) clearUpperHalves();
+    _mm_setcsr(0x1F80); // round to nearest, exceptions masked, denormals kept
+    const unsigned short x87 = 0x037F;
+    asm volatile("fldcw %0" : : "m"(x87));
+#endif
+}
+
 void FrameBatch::add(int32_t frame)
 {
     if (end_ > first_ && frame != end_) flush();
@@ -85,7 +112,7 @@ void FrameBatch::add(int32_t frame)
 
 void FrameBatch::flush()
 {
-    events_.postActFrames(serial_, first_, end_);
+    events_.postActFrames(serial_, first_, end_, merge_);
     first_ = end_ = 0;
 }
 

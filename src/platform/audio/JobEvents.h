@@ -15,6 +15,13 @@ namespace platform::audio
 // dropped. Consecutive frames queue up as one run, and a wake-up is posted only when the queue
 // was empty. Destroying the object drops what was not yet delivered. Handlers run as the forms
 // layer runs every event's: an exception is logged and the next events still arrive.
+//
+// Merging: a run posted as mergeable (a job playing at the music's pace, whose frames only move
+// a display) is delivered as its last frame alone: frames still queued behind a later frame of
+// the same run when the UI thread gets to them are left out. The last frame of a run is always
+// delivered, so is every frame of a run that is not mergeable; a gap in the frame numbers (a
+// seek) or any other event ends a run. The job's final frame, posted on its own after the
+// output drained, is therefore always delivered.
 class JobEvents : public QObject
 {
     Q_OBJECT
@@ -27,7 +34,7 @@ class JobEvents : public QObject
 
     // Any thread.
     void postActFrame(uint32_t serial, int32_t frame);
-    void postActFrames(uint32_t serial, int32_t first, int32_t end); // first .. end - 1
+    void postActFrames(uint32_t serial, int32_t first, int32_t end, bool merge = false); // first .. end - 1
     void postThreadEnded(uint32_t serial, bool failed);
 
     // UI thread: whether the job whose ThreadEnded was delivered last failed; a new job clears it.
@@ -38,6 +45,7 @@ class JobEvents : public QObject
     struct Event {
         uint32_t serial;
         int32_t first, end; // ActFrame first .. end - 1; end < 0 marks ThreadEnded
+        bool merge = false;
         bool failed = false;
     };
     void post(Event e);
@@ -53,11 +61,12 @@ class JobEvents : public QObject
 
 // Gathers a job's consecutive frame events and hands them over every `size` frames, so a worker
 // that runs faster than real time wakes the UI thread once per batch rather than per frame.
+// `merge`: the frames form mergeable runs (see JobEvents).
 class FrameBatch
 {
   public:
-    FrameBatch(JobEvents& events, uint32_t serial, int32_t size)
-        : events_(events), serial_(serial), size_(size)
+    FrameBatch(JobEvents& events, uint32_t serial, int32_t size, bool merge = false)
+        : events_(events), serial_(serial), size_(size), merge_(merge)
     {
     }
     void add(int32_t frame);
@@ -67,7 +76,15 @@ class FrameBatch
     JobEvents& events_;
     uint32_t serial_;
     int32_t size_;
+    bool merge_;
     int32_t first_ = 0, end_ = 0;
 };
+
+// Called first on a component's worker thread. A new thread starts with a copy of its creator's
+// floating-point and vector state: in a GUI process that may carry dirty upper halves of the
+// vector registers (every call of the encoder's SSE code into libm's AVX routines then pays a
+// state switch) or a changed rounding or flush-to-zero mode. The worker starts clean, as a
+// command-line encoder does.
+void cleanWorkerState();
 
 } // namespace platform::audio

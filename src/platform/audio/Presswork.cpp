@@ -103,6 +103,7 @@ void Presswork::Impl::cancel()
 
 void Presswork::Impl::run(Job job, uint32_t serial) noexcept
 {
+    cleanWorkerState();
     bool whole = false;
     try {
         whole = encode(job, serial);

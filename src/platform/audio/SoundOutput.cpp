@@ -15,6 +15,9 @@ namespace
 
 // The device's buffer, kept short so frame events follow what is heard.
 constexpr double DeviceBufferSeconds = 0.15;
+// The silent output lets its buffer run down by this much before it takes more: one wake-up of
+// the worker per step rather than per frame, and never less than 50 ms of sound ahead.
+constexpr double SilentRefillSeconds = 0.1;
 
 class DeviceOutput : public SoundOutput
 {
@@ -51,9 +54,11 @@ class SilentOutput : public SoundOutput
         if (heardBy_ < now) heardBy_ = now;
         heardBy_ += std::chrono::duration_cast<Clock::duration>(
             std::chrono::duration<double>(double(count) / channels_ / rate_));
-        const auto ahead = std::chrono::duration<double>(DeviceBufferSeconds);
-        if (heardBy_ - now > ahead)
-            std::this_thread::sleep_for(heardBy_ - now - std::chrono::duration_cast<Clock::duration>(ahead));
+        const auto full =
+            std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(DeviceBufferSeconds));
+        const auto refill = std::chrono::duration_cast<Clock::duration>(
+            std::chrono::duration<double>(DeviceBufferSeconds - SilentRefillSeconds));
+        if (heardBy_ - now > full) std::this_thread::sleep_until(heardBy_ - refill);
         return true;
     }
     void drain() override
@@ -61,6 +66,7 @@ class SilentOutput : public SoundOutput
         if (paced_) std::this_thread::sleep_until(heardBy_);
     }
     void drop() override { heardBy_ = Clock::now(); }
+    bool keepsTime() const override { return paced_; }
 
   private:
     long rate_;
@@ -69,17 +75,18 @@ class SilentOutput : public SoundOutput
     Clock::time_point heardBy_ = Clock::now();
 };
 
-bool nullOutputChosen()
+bool outputChosen(const char* name)
 {
     const char* value = std::getenv("SONAVEL_AUDIO_OUTPUT");
-    return value && std::strcmp(value, "null") == 0;
+    return value && std::strcmp(value, name) == 0;
 }
 
 } // namespace
 
 std::unique_ptr<SoundOutput> openSoundOutput(long rate, int channels)
 {
-    if (nullOutputChosen()) return std::make_unique<SilentOutput>(rate, channels, false);
+    if (outputChosen("null")) return std::make_unique<SilentOutput>(rate, channels, false);
+    if (outputChosen("silent")) return std::make_unique<SilentOutput>(rate, channels, true);
     if (out123_handle* ao = out123_new()) {
         out123_param2(ao, OUT123_FLAGS, OUT123_QUIET, 0, nullptr);
         out123_param2(ao, OUT123_DEVICEBUFFER, 0, DeviceBufferSeconds, nullptr);

@@ -19,10 +19,13 @@ class SoundOutput
     virtual void drop() = 0;  // forget what was not heard yet
     virtual void pause() {}
     virtual void resume() {}
+    // Takes the samples at the music's pace (false for the unpaced test output).
+    virtual bool keepsTime() const { return true; }
 };
 
 // The device, else a silent output at real-time pace (said once on standard error);
-// SONAVEL_AUDIO_OUTPUT=null selects a silent output that does not pace.
+// SONAVEL_AUDIO_OUTPUT=null selects a silent output that does not pace, =silent one that does
+// (without trying the device).
 std::unique_ptr<SoundOutput> openSoundOutput(long rate, int channels);
 // A silent output at real-time pace, for when the device cannot be had or goes away.
 std::unique_ptr<SoundOutput> openFallbackOutput(long rate, int channels);

@@ -105,6 +105,7 @@ void Tonewheel::Impl::start()
 void Tonewheel::Impl::run(std::unique_ptr<SongFile> song, std::string out, uint32_t serial,
                           int32_t frames) noexcept
 {
+    cleanWorkerState();
     bool whole = false;
     try {
         if (song)
@@ -159,7 +160,7 @@ bool Tonewheel::Impl::decode(SongFile& song, const std::string& out, uint32_t se
     }
     const int32_t last = frames - 1; // its event waits until everything was heard
     // The device takes frames at the music's pace: each is reported as it goes out.
-    FrameBatch batch(events, serial, toDevice ? 1 : 32);
+    FrameBatch batch(events, serial, toDevice ? 1 : 32, toDevice && sound->keepsTime());
     int err = MPG123_OK;
     bool sameFormat = true;
     for (;;) {

@@ -91,6 +91,7 @@ bool Control::Visible() const
 
 void Control::setVisible(bool visible)
 {
+    if (visible && !visible_) showing();
     visible_ = visible;
     if (widget_) widget_->setVisible(visible);
 }

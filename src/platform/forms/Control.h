@@ -52,6 +52,9 @@ class Control
   protected:
     // Derived constructors create their widget and hand it here before anything else.
     void attach(QWidget* widget, const Layout& layout);
+    // Runs just before a hidden control is shown: a control whose text went to no widget while
+    // hidden (nobody could see it) hands it over here.
+    virtual void showing() {}
     Container& parent_;
 
     detail::MouseRouter* router() const { return router_; }

@@ -45,8 +45,17 @@ void Label::setCaption(const std::string& caption)
 {
     if (caption == caption_) return;
     caption_ = caption;
-    if (auto* w = static_cast<QLabel*>(widget())) w->setText(detail::qs(caption_));
+    // Value-holding labels are hidden and written per played frame: laying out text that
+    // nobody sees is the cost, so a hidden label's widget gets its caption when it is shown.
+    widgetBehind_ = !Visible();
+    if (auto* w = static_cast<QLabel*>(widget()); w && !widgetBehind_) w->setText(detail::qs(caption_));
     detail::raiseFromCode(onChange);
+}
+
+void Label::showing()
+{
+    if (auto* w = static_cast<QLabel*>(widget()); w && widgetBehind_) w->setText(detail::qs(caption_));
+    widgetBehind_ = false;
 }
 
 void Label::setForeColor(Color color)
@@ -83,9 +92,16 @@ void TextBox::setText(const std::string& text)
 {
     if (text == text_) return;
     text_ = text;
-    if (auto* w = static_cast<QLineEdit*>(widget()))
+    widgetBehind_ = !Visible(); // as for labels: a hidden box's widget is brought up to date when shown
+    if (auto* w = static_cast<QLineEdit*>(widget()); w && !widgetBehind_)
         w->setText(detail::qs(text_)); // setText raises no textEdited
     detail::raiseFromCode(onChange);
+}
+
+void TextBox::showing()
+{
+    if (auto* w = static_cast<QLineEdit*>(widget()); w && widgetBehind_) w->setText(detail::qs(text_));
+    widgetBehind_ = false;
 }
 
 // ListBox ----------------------------------------------------------------------------------

@@ -69,7 +69,9 @@ class Label : public Control
     Handler onChange;
 
   private:
+    void showing() override;
     std::string caption_;
+    bool widgetBehind_ = false; // the widget shows an older caption (the label is hidden)
 };
 
 // A one-line text; onChange runs on every change of text, from code or from the user.
@@ -82,7 +84,9 @@ class TextBox : public Control
     Handler onChange;
 
   private:
+    void showing() override;
     std::string text_;
+    bool widgetBehind_ = false; // the widget shows an older text (the box is hidden)
 };
 
 // A list of texts. Setting ListIndex from code runs onClick at once, as a user's pick does,

@@ -245,8 +245,9 @@ void FileListBox::Refresh()
     auto* s = static_cast<detail::ListSurface*>(widget());
     if (s) s->model.beginReset();
     files_.clear();
+    const detail::NamePatterns patterns(pattern_);
     for (std::string& name : listFolder(path_, QDir::Files))
-        if (detail::matchesPattern(name, pattern_)) files_.push_back(std::move(name));
+        if (patterns.matches(name)) files_.push_back(std::move(name));
     index_ = -1;
     if (s) s->model.endReset();
 }

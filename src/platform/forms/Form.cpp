@@ -67,7 +67,7 @@ class FormWindow : public QWidget
         QPainter painter(this);
         // Where a window is larger than its skin, the rest stays dark like the skin's panels.
         painter.fillRect(rect(), Qt::black);
-        painter.drawImage(QPoint(0, 0), background_.data->image);
+        painter.drawImage(QPoint(0, 0), background_.data->image());
     }
 
     void mousePressEvent(QMouseEvent* e) override
@@ -122,7 +122,7 @@ Form::Form(const FormLayout& layout) : impl_(std::make_unique<Impl>()), caption_
     impl_->window->setWindowTitle(detail::qs(caption_));
     impl_->icon = Picture::fromResource(layout.Icon);
     if (!impl_->icon.empty())
-        impl_->window->setWindowIcon(QIcon(QPixmap::fromImage(impl_->icon.data->image)));
+        impl_->window->setWindowIcon(QIcon(QPixmap::fromImage(impl_->icon.data->image())));
     Registry& r = registry();
     impl_->handle = r.nextHandle++;
     r.handles[impl_->handle] = this;
@@ -149,8 +149,12 @@ int Form::hWnd() const
 
 void Form::setCaption(const std::string& caption)
 {
+    // The scrolling title rewrites the captions ten times a second, also of hidden windows:
+    // a hidden window's title reaches the window system only when it is shown.
+    if (caption == caption_ && !titleBehind_) return;
     caption_ = caption;
-    impl_->window->setWindowTitle(detail::qs(caption_));
+    titleBehind_ = !impl_->window->isVisible();
+    if (!titleBehind_) impl_->window->setWindowTitle(detail::qs(caption_));
 }
 
 int Form::Left() const
@@ -189,6 +193,8 @@ void Form::setVisible(bool visible)
         w->hide();
         return;
     }
+    if (titleBehind_) w->setWindowTitle(detail::qs(caption_));
+    titleBehind_ = false;
     if (w->isMinimized())
         w->showMinimized();
     else

@@ -75,6 +75,7 @@ class Form : public Container
     struct Impl;
     std::unique_ptr<Impl> impl_;
     std::string caption_;
+    bool titleBehind_ = false; // the hidden window's title is set when it is shown
 };
 
 namespace detail

@@ -128,17 +128,22 @@ void runHandler(const std::function<void()>& handler)
     }
 }
 
-bool matchesPattern(const std::string& name, const std::string& patterns)
+NamePatterns::NamePatterns(const std::string& patterns)
 {
-    const QString file = qs(name);
     for (const QString& raw : qs(patterns).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         QString pattern = raw.trimmed();
         if (pattern == QLatin1String("*.*"))
             pattern = QStringLiteral("*"); // every file, with or without an extension
-        const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern),
-                                    QRegularExpression::CaseInsensitiveOption);
-        if (re.match(file).hasMatch()) return true;
+        patterns_.emplace_back(QRegularExpression::wildcardToRegularExpression(pattern),
+                               QRegularExpression::CaseInsensitiveOption);
     }
+}
+
+bool NamePatterns::matches(const std::string& name) const
+{
+    const QString file = qs(name);
+    for (const QRegularExpression& re : patterns_)
+        if (re.match(file).hasMatch()) return true;
     return false;
 }
 

@@ -8,12 +8,14 @@
 #include <QColor>
 #include <QFont>
 #include <QObject>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <cmath>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QMouseEvent;
 class QWidget;
@@ -83,8 +85,21 @@ void runHandler(const std::function<void()>& handler);
 // The script installed by testing::ScriptedUi, or nullptr in the program.
 testing::Script* activeScript();
 
-// Case-insensitive file name match against ";"-separated wildcard patterns ("*.*" is everything).
-bool matchesPattern(const std::string& name, const std::string& patterns);
+// Case-insensitive file name match against ";"-separated wildcard patterns ("*.*" is everything),
+// compiled once for a whole folder.
+class NamePatterns
+{
+  public:
+    explicit NamePatterns(const std::string& patterns);
+    bool matches(const std::string& name) const;
+
+  private:
+    std::vector<QRegularExpression> patterns_;
+};
+inline bool matchesPattern(const std::string& name, const std::string& patterns)
+{
+    return NamePatterns(patterns).matches(name);
+}
 
 // "description|pattern;pattern|..." as Qt name filters ("description (pattern pattern)").
 QStringList nameFiltersOf(const std::string& filter);

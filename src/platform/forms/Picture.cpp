@@ -1,6 +1,7 @@
 #include "platform/forms/Internal.h"
 #include "platform/forms/PictureData.h"
 
+#include <QImageReader>
 #include <QPainter>
 #include <QWidget>
 #include <map>
@@ -17,13 +18,10 @@ std::map<int, std::weak_ptr<const Picture::Data>>& handles()
     return table;
 }
 
-Picture fromImage(QImage image)
+Picture withData(std::shared_ptr<Picture::Data> data)
 {
     Picture p;
-    if (image.isNull()) return p;
     static int next = 0;
-    auto data = std::make_shared<Picture::Data>();
-    data->image = std::move(image);
     data->handle = ++next;
     auto& table = handles();
     std::erase_if(table, [](const auto& entry) { return entry.second.expired(); });
@@ -32,12 +30,21 @@ Picture fromImage(QImage image)
     return p;
 }
 
+Picture fromImage(QImage image)
+{
+    if (image.isNull()) return {};
+    auto data = std::make_shared<Picture::Data>();
+    data->size = image.size();
+    data->decoded = std::move(image);
+    return withData(std::move(data));
+}
+
 // Draws a picture at its own size from the top left corner.
 void paintPicture(QWidget* w, const Picture& picture)
 {
     if (picture.empty()) return;
     QPainter painter(w);
-    painter.drawImage(QPoint(0, 0), picture.data->image);
+    painter.drawImage(QPoint(0, 0), picture.data->image());
 }
 
 class ImageWidget : public QWidget
@@ -62,7 +69,7 @@ QImage imageOfHandle(int handle)
     auto it = table.find(handle);
     if (it == table.end()) return {};
     auto data = it->second.lock();
-    return data ? data->image : QImage();
+    return data ? data->image() : QImage();
 }
 } // namespace detail
 
@@ -74,20 +81,26 @@ Picture& Picture::operator=(const Picture&) = default;
 Picture Picture::fromResource(std::string_view name)
 {
     if (name.empty()) return {};
-    return fromImage(QImage(QStringLiteral(":/skins/") + detail::qs(name) + QStringLiteral(".png")));
+    const QString path = QStringLiteral(":/skins/") + detail::qs(name) + QStringLiteral(".png");
+    const QSize size = QImageReader(path).size(); // the header only
+    if (size.isEmpty()) return {};
+    auto data = std::make_shared<Picture::Data>();
+    data->size = size;
+    data->resource = path;
+    return withData(std::move(data));
 }
 
 bool Picture::empty() const
 {
-    return !data || data->image.isNull();
+    return !data;
 }
 int Picture::widthPixels() const
 {
-    return empty() ? 0 : data->image.width();
+    return empty() ? 0 : data->size.width();
 }
 int Picture::heightPixels() const
 {
-    return empty() ? 0 : data->image.height();
+    return empty() ? 0 : data->size.height();
 }
 int Picture::Handle() const
 {
@@ -131,6 +144,8 @@ QWidget* PictureBox::containerWidget() const
 
 void PictureBox::setPicture(const forms::Picture& picture)
 {
+    // The time display sets its digits at every played frame; most are the ones shown.
+    if (picture.data == picture_.data) return;
     picture_ = picture;
     if (widget()) widget()->update();
 }

@@ -3,13 +3,27 @@
 #include "platform/forms/Controls.h"
 
 #include <QImage>
+#include <QString>
 
 namespace forms
 {
 
+// A skin resource is decoded when it is first drawn: start-up builds every window's controls,
+// but only the first window shown needs its pixels before it appears. Only the UI thread
+// touches pictures.
 struct Picture::Data {
-    QImage image;
+    const QImage& image() const
+    {
+        if (!resource.isEmpty()) {
+            decoded = QImage(resource);
+            resource.clear();
+        }
+        return decoded;
+    }
+    QSize size;
     int handle = 0;
+    mutable QString resource; // still to decode
+    mutable QImage decoded;
 };
 
 namespace detail
