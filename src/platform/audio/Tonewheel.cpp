@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <condition_variable>
 #include <mpg123.h>
 #include <mutex>
@@ -160,7 +161,12 @@ bool Tonewheel::Impl::decode(SongFile& song, const std::string& out, uint32_t se
     }
     const int32_t last = frames - 1; // its event waits until everything was heard
     // The device takes frames at the music's pace: each is reported as it goes out.
-    FrameBatch batch(events, serial, toDevice ? 1 : 32, toDevice && sound->keepsTime());
+    // At the music's pace the window is told of the frames handed to the output a tenth of a
+    // second at a time, which it shows as the last of them: one wake-up where there were four.
+    const bool paced = toDevice && sound->keepsTime();
+    const double tpf = mpg123_tpf(mh);
+    const int32_t perReport = paced && tpf > 0 ? std::max(1, int(std::lround(0.1 / tpf))) : 1;
+    FrameBatch batch(events, serial, toDevice ? perReport : 32, paced);
     int err = MPG123_OK;
     bool sameFormat = true;
     for (;;) {
