@@ -2,6 +2,9 @@
 #include "platform/audio/AudioTesting.h"
 #include "platform/audio/JobEvents.h"
 #include "platform/audio/Tonewheel.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Testing.h"
+#include "platform/forms/Timer.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -206,6 +209,31 @@ TEST(JobEventsTest, MergesOnlyFramesQueuedBehindALaterOneOfAMergeableRun)
     QCoreApplication::processEvents();
     EXPECT_EQ(seen, (std::vector<int32_t>{5, 11, 12, 13, 14}));
     EXPECT_EQ(ended, 1);
+}
+
+struct Ticking : forms::Form {
+    Ticking() : Form({.Caption = "Ticking", .Width = 1500, .Height = 1500}) {}
+    forms::Timer ticker{*this, {.Name = "ticker", .Enabled = true, .Interval = 100}};
+};
+
+TEST(JobEventsTest, AReportThatMayWaitGoesOutAtTheNextTickOrWithTheNextReport)
+{
+    forms::testing::ManualClock clock;
+    Ticking window;
+    std::vector<int32_t> seen;
+    std::function<void(int32_t)> onFrame = [&](int32_t f) { seen.push_back(f); };
+    std::function<void()> onEnded = [] {};
+    platform::audio::JobEvents events(onFrame, onEnded);
+    const uint32_t job = events.nextSerial();
+    events.postActFrames(job, 0, 4, true, true);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(seen.empty()) << "nobody was woken for it";
+    clock.advance(100);
+    EXPECT_EQ(seen, (std::vector<int32_t>{3}));
+    events.postActFrames(job, 4, 8, true, true);
+    events.postActFrames(job, 8, 12, true, true); // finds the first still waiting: wakes
+    QCoreApplication::processEvents();
+    EXPECT_EQ(seen, (std::vector<int32_t>{3, 11}));
 }
 
 TEST_F(TonewheelTest, SeekGoesOnFromTheFrameClampedToTheSong)

@@ -1,6 +1,7 @@
 #include "platform/audio/JobEvents.h"
 
 #include "platform/forms/Internal.h"
+#include "platform/forms/TimerRegistry.h"
 
 #include <QPointer>
 
@@ -14,6 +15,12 @@ namespace platform::audio
 JobEvents::JobEvents(std::function<void(int32_t)>& onActFrame, std::function<void()>& onThreadEnded)
     : onActFrame_(onActFrame), onThreadEnded_(onThreadEnded)
 {
+    forms::detail::addTickCompanion(this, [this] { deliverWaiting(); });
+}
+
+JobEvents::~JobEvents()
+{
+    forms::detail::removeTickCompanion(this);
 }
 
 void JobEvents::postActFrame(uint32_t serial, int32_t frame)
@@ -21,9 +28,9 @@ void JobEvents::postActFrame(uint32_t serial, int32_t frame)
     post({serial, frame, frame + 1});
 }
 
-void JobEvents::postActFrames(uint32_t serial, int32_t first, int32_t end, bool merge)
+void JobEvents::postActFrames(uint32_t serial, int32_t first, int32_t end, bool merge, bool canWait)
 {
-    if (first < end) post({serial, first, end, merge});
+    if (first < end) post({serial, first, end, merge}, canWait && merge);
 }
 
 void JobEvents::postThreadEnded(uint32_t serial, bool failed)
@@ -31,23 +38,32 @@ void JobEvents::postThreadEnded(uint32_t serial, bool failed)
     post({.serial = serial, .first = 0, .end = -1, .failed = failed});
 }
 
-void JobEvents::post(Event e)
+void JobEvents::post(Event e, bool canWait)
 {
     bool wake;
     {
         std::lock_guard lock(mutex_);
-        wake = pending_.empty();
-        if (!wake && e.end >= 0) {
-            // Frames that follow on from the last queued ones join it.
-            Event& last = pending_.back();
-            if (last.serial == e.serial && last.end == e.first && last.end >= 0 && last.merge == e.merge) {
-                last.end = e.end;
-                return;
-            }
-        }
-        pending_.push_back(e);
+        wake = pending_.empty() || waiting_; // a waiting report waits no longer than this
+        waiting_ = pending_.empty() && canWait;
+        if (waiting_) wake = false;
+        Event* last = pending_.empty() ? nullptr : &pending_.back();
+        // Frames that follow on from the last queued ones join it.
+        if (last && e.end >= 0 && last->serial == e.serial && last->end == e.first && last->end >= 0 &&
+            last->merge == e.merge)
+            last->end = e.end;
+        else
+            pending_.push_back(e);
     }
     if (wake) QMetaObject::invokeMethod(this, &JobEvents::deliver, Qt::QueuedConnection);
+}
+
+void JobEvents::deliverWaiting()
+{
+    {
+        std::lock_guard lock(mutex_);
+        if (!waiting_) return;
+    }
+    deliver();
 }
 
 void JobEvents::deliver()
@@ -59,6 +75,7 @@ void JobEvents::deliver()
         Event e;
         {
             std::lock_guard lock(mutex_);
+            waiting_ = false; // this loop takes what is queued, and what is posted meanwhile
             if (pending_.empty()) return;
             Event& front = pending_.front();
             e = front;
@@ -107,7 +124,10 @@ void FrameBatch::add(int32_t frame)
     if (end_ > first_ && frame != end_) flush();
     if (end_ == first_) first_ = frame;
     end_ = frame + 1;
-    if (end_ - first_ >= size_) flush();
+    if (end_ - first_ >= size_) {
+        events_.postActFrames(serial_, first_, end_, merge_, true);
+        first_ = end_ = 0;
+    }
 }
 
 void FrameBatch::flush()

@@ -22,11 +22,18 @@ namespace platform::audio
 // delivered, so is every frame of a run that is not mergeable; a gap in the frame numbers (a
 // seek) or any other event ends a run. The job's final frame, posted on its own after the
 // output drained, is therefore always delivered.
+//
+// Waiting: a mergeable run posted with `canWait` onto an empty queue wakes nobody; it goes out
+// after the next tick of any forms timer (the scrolling title's, ten times a second), which
+// woke the UI thread anyway, so both reach the screen in one repaint. Should it still be
+// queued when the next event is posted, that post wakes the UI thread as usual: a report waits
+// at most one report's time.
 class JobEvents : public QObject
 {
     Q_OBJECT
   public:
     JobEvents(std::function<void(int32_t)>& onActFrame, std::function<void()>& onThreadEnded);
+    ~JobEvents() override;
 
     // UI thread: starts a new serial, so every event of earlier jobs is dropped.
     uint32_t nextSerial() { return ++serial_; }
@@ -34,7 +41,8 @@ class JobEvents : public QObject
 
     // Any thread.
     void postActFrame(uint32_t serial, int32_t frame);
-    void postActFrames(uint32_t serial, int32_t first, int32_t end, bool merge = false); // first .. end - 1
+    void postActFrames(uint32_t serial, int32_t first, int32_t end, bool merge = false,
+                       bool canWait = false); // first .. end - 1
     void postThreadEnded(uint32_t serial, bool failed);
 
     // UI thread: whether the job whose ThreadEnded was delivered last failed; a new job clears it.
@@ -48,20 +56,23 @@ class JobEvents : public QObject
         bool merge = false;
         bool failed = false;
     };
-    void post(Event e);
+    void post(Event e, bool canWait = false);
     void deliver();
+    void deliverWaiting();
 
     std::function<void(int32_t)>& onActFrame_;
     std::function<void()>& onThreadEnded_;
     std::atomic<uint32_t> serial_{0};
     std::mutex mutex_;
     std::deque<Event> pending_;
+    bool waiting_ = false; // the queue holds events and no wake-up was posted for them
     bool lastFailed_ = false;
 };
 
 // Gathers a job's consecutive frame events and hands them over every `size` frames, so a worker
 // that runs faster than real time wakes the UI thread once per batch rather than per frame.
-// `merge`: the frames form mergeable runs (see JobEvents).
+// `merge`: the frames form mergeable runs (see JobEvents), and a full batch may wait for the
+// next timer tick; a batch handed over early (a seek, a pause, the end) never waits.
 class FrameBatch
 {
   public:

@@ -26,6 +26,21 @@ std::vector<Timer::Impl*>& allTimers()
     return timers;
 }
 
+std::vector<std::pair<const void*, std::function<void()>>>& companions()
+{
+    static std::vector<std::pair<const void*, std::function<void()>>> work;
+    return work;
+}
+
+void runCompanions()
+{
+    // By index: a companion's work may remove companions.
+    for (size_t i = 0; i < companions().size(); ++i) {
+        const std::function<void()> work = companions()[i].second;
+        work();
+    }
+}
+
 } // namespace
 
 struct Timer::Impl {
@@ -61,6 +76,7 @@ struct Timer::Impl {
     void fire()
     {
         if (running()) detail::runHandler(owner->onTimer);
+        runCompanions(); // the timer may be gone by now
     }
 };
 
@@ -115,6 +131,16 @@ void stopTimersOf(Form* form)
 {
     for (Timer::Impl* t : allTimers())
         if (t->container->form() == form) t->owner->setEnabled(false);
+}
+
+void addTickCompanion(const void* owner, std::function<void()> work)
+{
+    companions().emplace_back(owner, std::move(work));
+}
+
+void removeTickCompanion(const void* owner)
+{
+    std::erase_if(companions(), [owner](const auto& c) { return c.first == owner; });
 }
 } // namespace detail
 
