@@ -121,8 +121,11 @@ Form::Form(const FormLayout& layout) : impl_(std::make_unique<Impl>()), caption_
     impl_->height = layout.Height;
     impl_->window->setWindowTitle(detail::qs(caption_));
     impl_->icon = Picture::fromResource(layout.Icon);
+    // Decoding the icon waits for the event loop: the window appears without waiting for it.
     if (!impl_->icon.empty())
-        impl_->window->setWindowIcon(QIcon(QPixmap::fromImage(impl_->icon.data->image())));
+        QTimer::singleShot(0, impl_->window.get(), [w = impl_->window.get(), icon = impl_->icon] {
+            w->setWindowIcon(QIcon(QPixmap::fromImage(icon.data->image())));
+        });
     Registry& r = registry();
     impl_->handle = r.nextHandle++;
     r.handles[impl_->handle] = this;

@@ -2,6 +2,8 @@
 
 #include "platform/forms/Internal.h"
 
+#include <utility>
+
 namespace forms::detail
 {
 
@@ -41,7 +43,24 @@ void ListSurface::showSelected(int row)
     }
     const QModelIndex index = model.index(row);
     sel->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    scrollTo(index);
+    // Scrolling lays out every row; a list not shown yet does so once it is shown.
+    if (isVisible())
+        scrollTo(index);
+    else
+        scrollWhenShown_ = true;
+}
+
+void ListSurface::showEvent(QShowEvent* event)
+{
+    QListView::showEvent(event);
+    if (!std::exchange(scrollWhenShown_, false)) return;
+    // After the event loop's turn: the window it lies on appears first.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (currentIndex().isValid()) scrollTo(currentIndex());
+        },
+        Qt::QueuedConnection);
 }
 
 void ListSurface::routeRows(MouseRouter& router, std::function<void(int)> pick)

@@ -41,6 +41,12 @@ class ListSurface : public QListView
     void showSelected(int row);      // highlight (or clear, for -1) and scroll to it
     // Presses on rows reach `pick` with the row, as a user's pick; the list's Click runs there.
     void routeRows(MouseRouter& router, std::function<void(int)> pick);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    bool scrollWhenShown_ = false;
 };
 
 // Sets a list's index from code or a pick: -1..count-1 (else nothing), then runs onClick.

@@ -15,7 +15,7 @@ struct Picture::Data {
     const QImage& image() const
     {
         if (!resource.isEmpty()) {
-            decoded = QImage(resource);
+            decoded = QImage(resource, "PNG"); // named: the reader then asks no plugin
             resource.clear();
         }
         return decoded;
