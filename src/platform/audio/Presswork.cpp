@@ -3,13 +3,13 @@
 #include "platform/TempOutput.h"
 #include "platform/audio/InputFile.h"
 #include "platform/audio/JobEvents.h"
+#include "platform/audio/Sndfile.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <lame/lame.h>
-#include <sndfile.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -58,7 +58,7 @@ struct SoundFile {
     SNDFILE* f = nullptr;
     ~SoundFile()
     {
-        if (f) sf_close(f);
+        if (f) sndfile::close(f);
     }
 };
 
@@ -118,7 +118,7 @@ bool Presswork::Impl::encode(const Job& job, uint32_t serial)
     SF_INFO info{};
     InputFile input;
     SoundFile in;
-    in.f = input.open(job.input) ? sf_open_fd(input.fd(), SFM_READ, &info, SF_FALSE) : nullptr;
+    in.f = input.open(job.input) ? sndfile::openFd(input.fd(), SFM_READ, &info, SF_FALSE) : nullptr;
     if (!in.f || info.channels < 1 || info.samplerate <= 0 || info.frames <= 0) return false;
     const int channels = std::min(info.channels, 2); // beyond two, the first two are kept
 
@@ -162,7 +162,7 @@ bool Presswork::Impl::encode(const Job& job, uint32_t serial)
 
     for (;;) {
         if (cancelled) return false;
-        const sf_count_t n = sf_readf_float(in.f, pcm.data(), ChunkFrames);
+        const sf_count_t n = sndfile::readFloatFrames(in.f, pcm.data(), ChunkFrames);
         if (n <= 0) break;
         for (sf_count_t i = 0; i < n; ++i) {
             left[size_t(i)] = fullScale(pcm[size_t(i * info.channels)]);
@@ -175,7 +175,7 @@ bool Presswork::Impl::encode(const Job& job, uint32_t serial)
         report();
     }
     // An end of input short of its natural end leaves the MP3 without what could not be read.
-    if (sf_error(in.f) != SF_ERR_NO_ERROR || !input.intact()) return false;
+    if (sndfile::error(in.f) != SF_ERR_NO_ERROR || !input.intact()) return false;
     if (!put(lame_encode_flush(gf, mp3.data(), int(mp3.size())))) return false;
     report();
     // The LAME tag frame goes over the first frame, so players know the exact length.

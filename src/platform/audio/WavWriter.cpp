@@ -1,6 +1,7 @@
 #include "platform/audio/WavWriter.h"
 
-#include <sndfile.h>
+#include "platform/audio/Sndfile.h"
+
 #include <unistd.h>
 
 namespace platform::audio
@@ -25,7 +26,7 @@ bool WavWriter::open(const std::string& path, long rate, int channels)
     info.samplerate = int(rate);
     info.channels = channels;
     info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    file_ = sf_open_fd(fd, SFM_WRITE, &info, SF_TRUE);
+    file_ = sndfile::openFd(fd, SFM_WRITE, &info, SF_TRUE);
     if (!file_) {
         ::close(fd);
         temp_.abandon();
@@ -47,7 +48,7 @@ bool WavWriter::write(const int16_t* samples, size_t count)
 bool WavWriter::flush()
 {
     const auto count = sf_count_t(buffer_.size());
-    if (count > 0 && sf_write_short(file_, buffer_.data(), count) != count) failed_ = true;
+    if (count > 0 && sndfile::writeShorts(file_, buffer_.data(), count) != count) failed_ = true;
     buffer_.clear();
     return !failed_;
 }
@@ -56,7 +57,7 @@ bool WavWriter::finish()
 {
     if (!file_) return false;
     const bool flushed = flush();
-    const bool closed = sf_close(file_) == 0;
+    const bool closed = sndfile::close(file_) == 0;
     file_ = nullptr;
     if (!flushed || !closed) {
         temp_.abandon();
@@ -67,7 +68,7 @@ bool WavWriter::finish()
 
 void WavWriter::close()
 {
-    if (file_) sf_close(file_);
+    if (file_) sndfile::close(file_);
     file_ = nullptr;
     buffer_.clear();
     temp_.abandon();
