@@ -1,6 +1,7 @@
 #include "FormsTest.h"
 #include "platform/forms/Controls.h"
 #include "platform/forms/Internal.h"
+#include "platform/forms/TextEdit.h"
 
 #include <QApplication>
 #include <QFile>
@@ -65,6 +66,40 @@ TEST_F(Controls, TextBoxChangeRunsOnEveryChangeFromCodeOrUser)
     p.text.setText("50");
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(p.text.Text(), "50");
+}
+
+// A text set from code is drawn without entering the line control until the user clicks in:
+// it must look exactly as the line edit draws it, from its start.
+TEST_F(Controls, TextBoxDrawsCodeSetTextAsTheLineEditWould)
+{
+    Panel p;
+    auto* box = static_cast<forms::detail::TextEdit*>(p.text.widget());
+    QLineEdit plain;
+    plain.setFrame(false);
+    plain.setFont(box->font());
+    plain.setPalette(box->palette());
+    plain.resize(box->size());
+    const std::pair<const char*, Qt::Alignment> cases[] = {
+        {"  Artist  --  Title  ", Qt::AlignLeft},
+        {"A title far longer than the box is wide, ending here", Qt::AlignLeft},
+        {"\xc3\x89t\xc3\xa9 \xe2\x80\x94 ja\xe3\x81\x82\ttab\nline", Qt::AlignLeft},
+        {"128", Qt::AlignRight},
+        {"mid", Qt::AlignHCenter},
+        {"", Qt::AlignLeft},
+    };
+    for (const auto& [text, align] : cases) {
+        box->setAlignment(align);
+        plain.setAlignment(align);
+        p.text.setText(text);
+        plain.setText(QString::fromUtf8(text));
+        plain.setCursorPosition(0);
+        EXPECT_EQ(box->grab().toImage(), plain.grab().toImage()) << text;
+    }
+    p.text.setText("typed over");
+    QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
+    QApplication::sendEvent(box, &focus);
+    EXPECT_EQ(box->text(), QStringLiteral("typed over"));
+    EXPECT_EQ(box->cursorPosition(), 0);
 }
 
 TEST_F(Controls, ListSelectionFromCodeRunsClickAtOnce)
@@ -214,7 +249,7 @@ TEST_F(Controls, VisibleAndEnabledAreTheControlsOwnWhileTheWindowIsHidden)
     p.caption.setVisible(true);
     p.text.setVisible(true);
     EXPECT_EQ(static_cast<QLabel*>(p.caption.widget())->text(), QStringLiteral("3:07"));
-    EXPECT_EQ(static_cast<QLineEdit*>(p.text.widget())->text(), QStringLiteral("42"));
+    EXPECT_EQ(static_cast<forms::detail::TextEdit*>(p.text.widget())->shownText(), QStringLiteral("42"));
 }
 
 TEST_F(Controls, PicturesLoadFromBitmapsAndImagesTakeTheirSize)

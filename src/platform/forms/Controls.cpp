@@ -2,6 +2,7 @@
 
 #include "platform/forms/Internal.h"
 #include "platform/forms/ListSurface.h"
+#include "platform/forms/TextEdit.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -72,13 +73,14 @@ void Label::setBackColor(Color color)
 
 TextBox::TextBox(Container& parent, const Layout& layout) : Control(parent, layout), text_(layout.Caption)
 {
-    auto* w = new QLineEdit;
+    auto* w = new detail::TextEdit;
     w->setFrame(false);
     // Value-holding boxes lie outside the window: they must not take the keyboard on their own.
     w->setFocusPolicy(Qt::ClickFocus);
     w->setAlignment(alignmentOf(layout.Alignment) & Qt::AlignHorizontal_Mask);
     w->setFont(detail::toQFont(layout.Font, w->font()));
     w->setText(detail::qs(text_));
+    w->setCursorPosition(0);
     attach(w, layout);
     router()->passThrough = true;
     detail::applyColors(w, layout.BackColor, layout.ForeColor, true);
@@ -92,16 +94,8 @@ void TextBox::setText(const std::string& text)
 {
     if (text == text_) return;
     text_ = text;
-    widgetBehind_ = !Visible(); // as for labels: a hidden box's widget is brought up to date when shown
-    if (auto* w = static_cast<QLineEdit*>(widget()); w && !widgetBehind_)
-        w->setText(detail::qs(text_)); // setText raises no textEdited
+    if (auto* w = static_cast<detail::TextEdit*>(widget())) w->showText(detail::qs(text_));
     detail::raiseFromCode(onChange);
-}
-
-void TextBox::showing()
-{
-    if (auto* w = static_cast<QLineEdit*>(widget()); w && widgetBehind_) w->setText(detail::qs(text_));
-    widgetBehind_ = false;
 }
 
 // ListBox ----------------------------------------------------------------------------------

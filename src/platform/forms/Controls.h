@@ -84,9 +84,7 @@ class TextBox : public Control
     Handler onChange;
 
   private:
-    void showing() override;
     std::string text_;
-    bool widgetBehind_ = false; // the widget shows an older text (the box is hidden)
 };
 
 // A list of texts. Setting ListIndex from code runs onClick at once, as a user's pick does,
