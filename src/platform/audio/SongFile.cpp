@@ -1,9 +1,13 @@
 #include "platform/audio/SongFile.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <mpg123.h>
 #include <mutex>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform::audio
@@ -85,6 +89,53 @@ off_t taggedFrameCount(const InputFile& in)
     return off_t(bigEndian(tag + 12)) == end - start ? off_t(bigEndian(tag + 8)) : 0;
 }
 
+mpg123_ssize_t readBlocks(void* handle, void* out, size_t size)
+{
+    auto& r = *static_cast<SongFile::BlockReader*>(handle);
+    auto* to = static_cast<unsigned char*>(out);
+    size_t done = 0;
+    while (done < size) {
+        if (r.pos >= r.start && r.pos < r.start + off_t(r.fill)) {
+            const auto at = size_t(r.pos - r.start);
+            const size_t n = std::min(size - done, r.fill - at);
+            std::memcpy(to + done, r.block.data() + at, n);
+            done += n;
+            r.pos += off_t(n);
+            continue;
+        }
+        ssize_t got = 0;
+        do
+            got = pread(r.fd, r.block.data(), r.block.size(), r.pos);
+        while (got < 0 && errno == EINTR);
+        if (got <= 0) {
+            r.fill = 0;
+            if (got < 0 && done == 0) return -1;
+            break;
+        }
+        r.start = r.pos;
+        r.fill = size_t(got);
+    }
+    return mpg123_ssize_t(done);
+}
+
+off_t seekBlocks(void* handle, off_t offset, int whence)
+{
+    auto& r = *static_cast<SongFile::BlockReader*>(handle);
+    off_t base = -1;
+    struct stat st {
+    };
+    if (whence == SEEK_SET) base = 0;
+    if (whence == SEEK_CUR) base = r.pos;
+    if (whence == SEEK_END && fstat(r.fd, &st) == 0) base = st.st_size;
+    if (base < 0 || (offset < 0 && base + offset < 0) ||
+        (offset > 0 && offset > std::numeric_limits<off_t>::max() - base)) {
+        errno = EINVAL;
+        return -1;
+    }
+    r.pos = base + offset;
+    return r.pos;
+}
+
 void closeHandle(mpg123_handle* mh)
 {
     if (!mh) return;
@@ -94,7 +145,7 @@ void closeHandle(mpg123_handle* mh)
 using Handle = std::unique_ptr<mpg123_handle, decltype(&closeHandle)>;
 
 // A handle reading the file from its start, its first frame's format read.
-Handle openHandle(int fd, bool stereoOnly, long& rate, int& channels)
+Handle openHandle(SongFile::BlockReader& reader, bool stereoOnly, long& rate, int& channels)
 {
     static std::once_flag initialised;
     std::call_once(initialised, [] { mpg123_init(); });
@@ -109,7 +160,9 @@ Handle openHandle(int fd, bool stereoOnly, long& rate, int& channels)
         mpg123_format2(mh.get(), rates[i], stereoOnly ? MPG123_STEREO : MPG123_MONO | MPG123_STEREO,
                        MPG123_ENC_SIGNED_16);
     int encoding = 0;
-    if (lseek(fd, 0, SEEK_SET) != 0 || mpg123_open_fd(mh.get(), fd) != MPG123_OK ||
+    reader.pos = 0;
+    if (mpg123_replace_reader_handle(mh.get(), readBlocks, seekBlocks, nullptr) != MPG123_OK ||
+        mpg123_open_handle(mh.get(), &reader) != MPG123_OK ||
         mpg123_getformat(mh.get(), &rate, &channels, &encoding) != MPG123_OK)
         mh.reset();
     return mh;
@@ -141,8 +194,9 @@ std::unique_ptr<SongFile> SongFile::open(const std::string& path, bool stereoOnl
     info = SongInfo{};
     std::unique_ptr<SongFile> song(new SongFile);
     if (!song->input_.open(path)) return nullptr;
-    const int fd = song->input_.fd();
-    Handle mh = openHandle(fd, stereoOnly, song->rate_, song->channels_);
+    song->reader_ = std::make_unique<BlockReader>();
+    song->reader_->fd = song->input_.fd();
+    Handle mh = openHandle(*song->reader_, stereoOnly, song->rate_, song->channels_);
     if (!mh) return nullptr;
     SongInfo found;
     readTags(mh.get(), found);
@@ -169,7 +223,7 @@ std::unique_ptr<SongFile> SongFile::open(const std::string& path, bool stereoOnl
         mh.reset();
         long rate = 0;
         int channels = 0;
-        mh = openHandle(fd, stereoOnly, rate, channels);
+        mh = openHandle(*song->reader_, stereoOnly, rate, channels);
         if (!mh || rate != song->rate_ || channels != song->channels_) return nullptr;
     }
     // One format for the whole file: a frame of another rate or channel count comes out
