@@ -3,6 +3,7 @@
 #include "platform/forms/Form.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <cstdlib>
 #include <fontconfig/fontconfig.h>
 #include <thread>
@@ -19,6 +20,9 @@ int runApplication(int argc, char** argv, const std::function<void()>& start)
     // construction waits for it: read it beside the application object's set-up.
     std::thread fonts([] { FcInit(); });
     QApplication app(argc, argv);
+    // The accessibility bridge connects to the session bus when the first control gets its
+    // text, and the first window waits for it: connect beside the windows' construction.
+    std::thread bus([] { QDBusConnection::sessionBus(); });
     app.setApplicationName(QStringLiteral("Sonavel"));
     // Hidden windows stay loaded; the program ends when the last one is unloaded, or at End.
     app.setQuitOnLastWindowClosed(false);
@@ -30,6 +34,7 @@ int runApplication(int argc, char** argv, const std::function<void()>& start)
     // Windows hold widgets, which must go while the application object still exists.
     forms::detail::unloadAll();
     fonts.join();
+    bus.join();
     return code;
 }
 
