@@ -1,10 +1,10 @@
 #include "LayoutMatch.h"
 
 #include "platform/forms/Control.h"
+#include "platform/forms/TextEdit.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QWidget>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -52,7 +52,7 @@ std::string textOf(QWidget* w, bool* hasText)
 {
     *hasText = true;
     if (auto* label = qobject_cast<QLabel*>(w)) return label->text().toStdString();
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text().toStdString();
+    if (auto* edit = dynamic_cast<forms::detail::TextEdit*>(w)) return edit->shownText().toStdString();
     if (auto* combo = qobject_cast<QComboBox*>(w); combo && combo->isEditable())
         return combo->currentText().toStdString();
     *hasText = false;

@@ -79,8 +79,7 @@ TextBox::TextBox(Container& parent, const Layout& layout) : Control(parent, layo
     w->setFocusPolicy(Qt::ClickFocus);
     w->setAlignment(alignmentOf(layout.Alignment) & Qt::AlignHorizontal_Mask);
     w->setFont(detail::toQFont(layout.Font, w->font()));
-    w->setText(detail::qs(text_));
-    w->setCursorPosition(0);
+    w->showText(detail::qs(text_)); // laid out when first drawn: most boxes are never shown
     attach(w, layout);
     router()->passThrough = true;
     detail::applyColors(w, layout.BackColor, layout.ForeColor, true);
