@@ -14,8 +14,10 @@ namespace forms::detail
 namespace
 {
 
-// Layouts kept per box: a scrolling title needs one per character it rotates through.
+// Layouts kept per box: a scrolling title needs one per character it rotates through. The
+// characters are bounded too, or a tag's title of thousands would hold megabytes per layout.
 constexpr qsizetype KeptLayouts = 256;
+constexpr qsizetype KeptChars = 64 * 1024;
 // The line edit's margins around its text line.
 constexpr int HorizontalMargin = 2;
 constexpr int VerticalMargin = 1;
@@ -78,14 +80,21 @@ bool TextEdit::event(QEvent* event)
 
 void TextEdit::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange) drawn_.clear();
+    if (event->type() == QEvent::FontChange) {
+        drawn_.clear();
+        keptChars_ = 0;
+    }
     QLineEdit::changeEvent(event);
 }
 
 const TextEdit::Drawn& TextEdit::drawn(const QString& text)
 {
     if (auto found = drawn_.constFind(text); found != drawn_.cend()) return **found;
-    if (drawn_.size() >= KeptLayouts) drawn_.clear();
+    if (drawn_.size() >= KeptLayouts || keptChars_ + text.size() > KeptChars) {
+        drawn_.clear();
+        keptChars_ = 0;
+    }
+    keptChars_ += text.size();
     auto made = std::make_shared<Drawn>();
     made->layout.setText(displayed(text, maxLength()));
     made->layout.setFont(font());

@@ -39,6 +39,7 @@ class TextEdit : public QLineEdit
 
     std::optional<QString> pending_;
     QHash<QString, std::shared_ptr<Drawn>> drawn_;
+    qsizetype keptChars_ = 0;
 };
 
 } // namespace forms::detail
