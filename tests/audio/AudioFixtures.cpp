@@ -254,10 +254,10 @@ TempDir::~TempDir()
     std::filesystem::remove_all(dir_, ec);
 }
 
-std::vector<std::string> TempDir::entries() const
+std::vector<std::string> TempDir::entries(const std::string& folder) const
 {
     std::vector<std::string> names;
-    for (const auto& e : std::filesystem::directory_iterator(dir_))
+    for (const auto& e : std::filesystem::directory_iterator(dir_ / folder))
         names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;

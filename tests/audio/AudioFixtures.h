@@ -85,7 +85,7 @@ class TempDir
     TempDir();
     ~TempDir();
     std::string path(const std::string& name) const { return (dir_ / name).string(); }
-    std::vector<std::string> entries() const;
+    std::vector<std::string> entries(const std::string& folder = {}) const; // sorted names
 
   private:
     std::filesystem::path dir_;

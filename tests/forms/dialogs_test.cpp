@@ -88,7 +88,8 @@ TEST_F(Dialogs, PatternsMatchRegardlessOfCase)
                           Case{"Song.Mp3.part", "*.mp3*", true}, Case{"song.wav", "*.mp3*", false},
                           Case{"LIST.M3U", "*.m3u", true}, Case{"a.wav", "*.mp3;*.WAV", true},
                           Case{"README", "*.*", true}, Case{"a.mp3x", "*.mp3", false}})
-        EXPECT_EQ(forms::detail::matchesPattern(c.name, c.pattern), c.match) << c.name << " ~ " << c.pattern;
+        EXPECT_EQ(forms::detail::NamePatterns(c.pattern).matches(c.name), c.match)
+            << c.name << " ~ " << c.pattern;
 }
 
 TEST_F(Dialogs, MessageBoxesAreScriptedAndRecorded)

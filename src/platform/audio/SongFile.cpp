@@ -1,6 +1,7 @@
 #include "platform/audio/SongFile.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -12,6 +13,18 @@
 
 namespace platform::audio
 {
+
+// The decoder reads each frame's header and body apart: two system calls a frame, millions for
+// a scan of a long file. It reads through this instead, a block at a time.
+struct BlockReader {
+    explicit BlockReader(int file) : fd(file) {}
+    int fd;
+    off_t pos = 0;   // where the decoder reads next
+    off_t start = 0; // where the block was read from
+    size_t fill = 0;
+    std::array<unsigned char, 64 * 1024> block;
+};
+
 namespace
 {
 
@@ -91,7 +104,7 @@ off_t taggedFrameCount(const InputFile& in)
 
 mpg123_ssize_t readBlocks(void* handle, void* out, size_t size)
 {
-    auto& r = *static_cast<SongFile::BlockReader*>(handle);
+    auto& r = *static_cast<BlockReader*>(handle);
     auto* to = static_cast<unsigned char*>(out);
     size_t done = 0;
     while (done < size) {
@@ -120,7 +133,7 @@ mpg123_ssize_t readBlocks(void* handle, void* out, size_t size)
 
 off_t seekBlocks(void* handle, off_t offset, int whence)
 {
-    auto& r = *static_cast<SongFile::BlockReader*>(handle);
+    auto& r = *static_cast<BlockReader*>(handle);
     off_t base = -1;
     struct stat st {
     };
@@ -145,7 +158,7 @@ void closeHandle(mpg123_handle* mh)
 using Handle = std::unique_ptr<mpg123_handle, decltype(&closeHandle)>;
 
 // A handle reading the file from its start, its first frame's format read.
-Handle openHandle(SongFile::BlockReader& reader, bool stereoOnly, long& rate, int& channels)
+Handle openHandle(BlockReader& reader, bool stereoOnly, long& rate, int& channels)
 {
     static std::once_flag initialised;
     std::call_once(initialised, [] { mpg123_init(); });
@@ -194,8 +207,7 @@ std::unique_ptr<SongFile> SongFile::open(const std::string& path, bool stereoOnl
     info = SongInfo{};
     std::unique_ptr<SongFile> song(new SongFile);
     if (!song->input_.open(path)) return nullptr;
-    song->reader_ = std::make_unique<BlockReader>();
-    song->reader_->fd = song->input_.fd();
+    song->reader_ = std::make_unique<BlockReader>(song->input_.fd());
     Handle mh = openHandle(*song->reader_, stereoOnly, song->rate_, song->channels_);
     if (!mh) return nullptr;
     SongInfo found;

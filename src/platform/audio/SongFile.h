@@ -2,16 +2,16 @@
 
 #include "platform/audio/InputFile.h"
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <sys/types.h>
 
 typedef struct mpg123_handle_struct mpg123_handle;
 
 namespace platform::audio
 {
+
+struct BlockReader; // how the decoder reads the file
 
 struct SongInfo {
     int32_t frameCount = 0;
@@ -38,16 +38,6 @@ class SongFile
     long rate() const { return rate_; }
     int channels() const { return channels_; }
     const InputFile& input() const { return input_; }
-
-    // The decoder reads each frame's header and body apart: two system calls a frame, millions
-    // for a scan of a long file. It reads through this instead, a block at a time.
-    struct BlockReader {
-        int fd = -1;
-        off_t pos = 0;   // where the decoder reads next
-        off_t start = 0; // where the block was read from
-        size_t fill = 0;
-        std::array<unsigned char, 64 * 1024> block;
-    };
 
   private:
     SongFile() = default;

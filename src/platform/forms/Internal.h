@@ -96,10 +96,6 @@ class NamePatterns
   private:
     std::vector<QRegularExpression> patterns_;
 };
-inline bool matchesPattern(const std::string& name, const std::string& patterns)
-{
-    return NamePatterns(patterns).matches(name);
-}
 
 // "description|pattern;pattern|..." as Qt name filters ("description (pattern pattern)").
 QStringList nameFiltersOf(const std::string& filter);

@@ -16,7 +16,7 @@ namespace
 
 // Layouts kept per box: a scrolling title needs one per character it rotates through. The
 // characters are bounded too, or a tag's title of thousands would hold megabytes per layout.
-constexpr qsizetype KeptLayouts = 256;
+constexpr size_t KeptLayouts = 256;
 constexpr qsizetype KeptChars = 64 * 1024;
 // The line edit's margins around its text line.
 constexpr int HorizontalMargin = 2;
@@ -89,27 +89,27 @@ void TextEdit::changeEvent(QEvent* event)
 
 const TextEdit::Drawn& TextEdit::drawn(const QString& text)
 {
-    if (auto found = drawn_.constFind(text); found != drawn_.cend()) return **found;
+    if (auto found = drawn_.find(text); found != drawn_.end()) return found->second;
     if (drawn_.size() >= KeptLayouts || keptChars_ + text.size() > KeptChars) {
         drawn_.clear();
         keptChars_ = 0;
     }
     keptChars_ += text.size();
-    auto made = std::make_shared<Drawn>();
-    made->layout.setText(displayed(text, maxLength()));
-    made->layout.setFont(font());
-    made->layout.setCacheEnabled(true);
-    QTextOption option = made->layout.textOption();
+    Drawn& made = drawn_.try_emplace(text).first->second;
+    made.layout.setText(displayed(text, maxLength()));
+    made.layout.setFont(font());
+    made.layout.setCacheEnabled(true);
+    QTextOption option = made.layout.textOption();
     option.setTextDirection(Qt::LeftToRight);
     option.setFlags(QTextOption::IncludeTrailingSpaces);
-    made->layout.setTextOption(option);
-    made->layout.beginLayout();
-    const QTextLine line = made->layout.createLine();
-    made->layout.endLayout();
-    made->ascent = qRound(line.ascent());
+    made.layout.setTextOption(option);
+    made.layout.beginLayout();
+    const QTextLine line = made.layout.createLine();
+    made.layout.endLayout();
+    made.ascent = qRound(line.ascent());
     const QFontMetrics metrics = fontMetrics();
-    made->height = std::max(metrics.boundingRect(text).height(), metrics.height());
-    return **drawn_.insert(text, std::move(made));
+    made.height = std::max(metrics.boundingRect(text).height(), metrics.height());
+    return made;
 }
 
 // Draws the waiting text where the line edit would draw it with the cursor at its start.

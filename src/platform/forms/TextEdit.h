@@ -5,12 +5,11 @@
 // has no keyboard focus, a text set from code is only drawn, from layouts kept per text, and
 // enters the line control when the user clicks into the box.
 
-#include <QHash>
 #include <QLineEdit>
 #include <QString>
 #include <QTextLayout>
-#include <memory>
 #include <optional>
+#include <unordered_map>
 
 namespace forms::detail
 {
@@ -38,7 +37,7 @@ class TextEdit : public QLineEdit
     void commit();
 
     std::optional<QString> pending_;
-    QHash<QString, std::shared_ptr<Drawn>> drawn_;
+    std::unordered_map<QString, Drawn> drawn_;
     qsizetype keptChars_ = 0;
 };
 
