@@ -71,7 +71,8 @@ TEST(Install, InstalledProgramFindsItsDataFolderAndAppearsInTheMenu)
     fs::create_directories(root + "/runtime");
     fs::permissions(root + "/runtime", fs::perms::owner_all);
     std::vector<std::string> env{"HOME=" + root, "XDG_CONFIG_HOME=" + config,
-                                 "XDG_RUNTIME_DIR=" + root + "/runtime", "QT_QPA_PLATFORM=offscreen"};
+                                 "XDG_RUNTIME_DIR=" + root + "/runtime", "QT_QPA_PLATFORM=offscreen",
+                                 "DBUS_SESSION_BUS_ADDRESS=unix:path=" + root + "/no-bus"};
     std::vector<char*> envp;
     for (std::string& e : env)
         envp.push_back(e.data());

@@ -29,6 +29,10 @@ fail() {
         echo "screen: $outdir/failure.png" >&2
     fi
     [[ -f $work/app.log ]] && echo "program output: $(cat "$work/app.log")" >&2
+    # A program that still runs but shows nothing: where each of its threads waits.
+    if [[ -n $app_pid ]] && kill -0 "$app_pid" 2>/dev/null && command -v gdb >/dev/null; then
+        gdb -p "$app_pid" -batch -ex 'thread apply all bt 12' 2>/dev/null | grep -E '^(Thread|#)' >&2 || true
+    fi
     exit 1
 }
 step() {
@@ -107,9 +111,12 @@ make_wav "$work/in48.wav" 8.25 48000
 
 # Real-time pace, without sound: no device is reachable from the program.
 : >"$work/no-sound.conf"
+# No session bus either: without one, the bus library forks a launcher, and a child forked
+# while another thread holds the sanitizer's allocator lock never gets past it.
 launch() {
     (cd "$work" && XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb \
         PULSE_SERVER="unix:$work/no-sound" ALSA_CONFIG_PATH="$work/no-sound.conf" \
+        DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" \
         exec "$program" >"$work/app.log" 2>&1) &
     app_pid=$!
     relaunched=no

@@ -10,6 +10,8 @@ int main(int argc, char** argv)
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     if (qgetenv("SONAVEL_AUDIO_OUTPUT").isEmpty()) qputenv("SONAVEL_AUDIO_OUTPUT", "null");
     QTemporaryDir config;
+    // Nor do they reach the desktop's session bus, or fork a launcher for one.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + config.path().toUtf8() + "/no-bus");
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
