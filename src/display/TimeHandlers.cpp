@@ -1,16 +1,11 @@
 #include "compact/Shade.h"
 #include "display/TimeDisplay.h"
+#include "player/FrameProgress.h"
 #include "player/Player.h"
 
 // The strip is reached through its program-wide instance, which a first draw creates hidden,
-// so its elapsed digits are current whenever it is shown. Two digits hold minutes up to 99;
-// longer times reach the captions already held at 99:59.
-
-namespace
-{
-constexpr int LastMinute = 99;
-constexpr int LastSecond = 59;
-} // namespace
+// so its elapsed digits are current whenever it is shown. Longer times than two digits of
+// minutes hold reach the captions already held at 99:59.
 
 void Player::Label10_Change()
 {

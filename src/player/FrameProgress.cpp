@@ -12,10 +12,7 @@ using numbers::text;
 
 namespace
 {
-
-// Two digits of minutes: from 100 minutes on a row holds at 99:59, the most it can show.
-constexpr std::int64_t MostSeconds = 99 * 60 + 59;
-
+constexpr std::int64_t MostSeconds = LastMinute * 60 + LastSecond;
 } // namespace
 
 FrameScale seekScale(std::int32_t frameCount)

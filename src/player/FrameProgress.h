@@ -21,6 +21,10 @@ struct FrameProgress {
     bool AtEnd = false; // the last frame has been played: stop and start the next song
 };
 
+// Two digits of minutes: from 100 minutes on a row holds at 99:59, the most it can show.
+inline constexpr int LastMinute = 99;
+inline constexpr int LastSecond = 59;
+
 // The seek thumb's travel for a song of frameCount frames: ten frames to a twip where the track
 // fits in the window.
 FrameScale seekScale(std::int32_t frameCount);

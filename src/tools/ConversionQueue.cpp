@@ -56,15 +56,9 @@ void PickInto(forms::CommonDialog& dialog, const char* filter, forms::ListBox& l
     box.setText(dialog.FileName);
 }
 
-std::string JobEndWord(bool jobFailed, bool& runFailed)
+std::string EndWord(bool failed)
 {
-    runFailed = runFailed || jobFailed;
-    return jobFailed ? "Failed" : "Complete";
-}
-
-std::string RunEndWord(bool runFailed)
-{
-    return runFailed ? "Failed" : "Complete";
+    return failed ? "Failed" : "Complete";
 }
 
 std::string PercentText(int32_t frame, int32_t frameCount)

@@ -49,11 +49,8 @@ template <class Component> void DetachEvents(Component& component)
 }
 
 // The status word of a job that has just ended, by whether the component wrote its output
-// whole; a failed job marks the run failed.
-std::string JobEndWord(bool jobFailed, bool& runFailed);
-// The status word at the end of the queue: "Complete" only when every pair of the run was
-// written.
-std::string RunEndWord(bool runFailed);
+// whole, and at the end of the queue, by whether any pair of the run was not written.
+std::string EndWord(bool failed);
 
 // The encoder's progress: the nearest whole percentage of frame in frameCount (halves to even)
 // followed by " %"; empty when the count is not known (0), so nothing is divided by it.

@@ -112,6 +112,8 @@ void frmDecoder::Tonewheel1_ActFrame(int32_t ActFrame)
 
 void frmDecoder::Tonewheel1_ThreadEnded()
 {
-    lblComplete.setCaption(tools::JobEndWord(Tonewheel1.JobFailed(), RunFailed));
-    if (!startNextPair(*this)) lblComplete.setCaption(tools::RunEndWord(RunFailed));
+    const bool failed = Tonewheel1.JobFailed();
+    RunFailed = RunFailed || failed;
+    lblComplete.setCaption(tools::EndWord(failed));
+    if (!startNextPair(*this)) lblComplete.setCaption(tools::EndWord(RunFailed));
 }

@@ -119,7 +119,8 @@ void frmEncoder::Presswork1_ActFrame(int32_t ActFrame)
 void frmEncoder::Presswork1_ThreadEnded()
 {
     const bool failed = Presswork1.JobFailed();
-    lblComplete.setCaption(tools::JobEndWord(failed, RunFailed));
+    RunFailed = RunFailed || failed;
+    lblComplete.setCaption(tools::EndWord(failed));
     if (!failed) Label1.setCaption("100"); // a failed job keeps the share it reached
-    if (!startNextPair(*this)) lblComplete.setCaption(tools::RunEndWord(RunFailed));
+    if (!startNextPair(*this)) lblComplete.setCaption(tools::EndWord(RunFailed));
 }

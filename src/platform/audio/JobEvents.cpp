@@ -124,15 +124,12 @@ void FrameBatch::add(int32_t frame)
     if (end_ > first_ && frame != end_) flush();
     if (end_ == first_) first_ = frame;
     end_ = frame + 1;
-    if (end_ - first_ >= size_) {
-        events_.postActFrames(serial_, first_, end_, merge_, true);
-        first_ = end_ = 0;
-    }
+    if (end_ - first_ >= size_) handOver(true);
 }
 
-void FrameBatch::flush()
+void FrameBatch::handOver(bool canWait)
 {
-    events_.postActFrames(serial_, first_, end_, merge_);
+    events_.postActFrames(serial_, first_, end_, merge_, canWait);
     first_ = end_ = 0;
 }
 

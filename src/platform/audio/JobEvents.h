@@ -81,9 +81,10 @@ class FrameBatch
     {
     }
     void add(int32_t frame);
-    void flush();
+    void flush() { handOver(false); }
 
   private:
+    void handOver(bool canWait);
     JobEvents& events_;
     uint32_t serial_;
     int32_t size_;
