@@ -1,4 +1,5 @@
 #include "DigitFixture.h"
+#include "support/ConfigHome.h"
 
 namespace
 {
@@ -95,8 +96,7 @@ TEST_F(CompactWindow, TheTitleAndTheTimersGoOnAcrossTheSwitchAndBack)
 TEST_F(CompactWindow, CloseEndsAtOnceWithoutWritingSettings)
 {
     QTemporaryDir config;
-    const std::string saved = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
-    setenv("XDG_CONFIG_HOME", config.path().toUtf8().constData(), 1);
+    const testsupport::ConfigHome home(config.path().toStdString());
     click(player().ShadeMode);
     Shade& s = shade();
     press(s.shadeClose, 2); // any button
@@ -106,7 +106,6 @@ TEST_F(CompactWindow, CloseEndsAtOnceWithoutWritingSettings)
     EXPECT_TRUE(s.shadeClose.Visible());
     EXPECT_TRUE(s.Visible()) << "no window is unloaded first";
     EXPECT_TRUE(QDir(config.path()).isEmpty()) << "no settings store was written";
-    setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "audio/AudioFixtures.h"
 #include "settings/General.h"
+#include "support/ConfigHome.h"
 
 #include <QTemporaryDir>
 #include <chrono>
@@ -59,11 +60,11 @@ TEST(Install, InstalledProgramFindsItsDataFolderAndAppearsInTheMenu)
     const std::string song = root + "/song.mp3", list = root + "/list.m3u", config = root + "/config";
     audiotest::writeMp3(song, audiotest::plainMp3(44100, 2, 3));
     std::ofstream(list) << song << "\n";
-    const std::string saved = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
-    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-    std::string key = "HKEY_LOCAL_MACHINE";
-    General::RegWriteString(key, "String Value2", list);
-    setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    {
+        const testsupport::ConfigHome home(config);
+        std::string key = "HKEY_LOCAL_MACHINE";
+        General::RegWriteString(key, "String Value2", list);
+    }
 
     const int watch = inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
     ASSERT_GE(watch, 0);

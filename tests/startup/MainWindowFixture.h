@@ -12,6 +12,7 @@
 #include "player/Settings.h"
 #include "playlist/frmPlaylist.h"
 #include "support/AppWindows.h"
+#include "support/ConfigHome.h"
 #include "tools/frmDecoder.h"
 #include "tools/frmEncoder.h"
 
@@ -27,7 +28,6 @@ class MainWindowTest : public ::testing::Test
   protected:
     MainWindowTest()
     {
-        setenv("XDG_CONFIG_HOME", (tmp.path() + "/config").toUtf8().constData(), 1);
         ft::setMountTable("/dev/sda1 / ext4 rw 0 0\n/dev/sdb1 /mnt/sonavel-gone ext4 rw 0 0\n");
         ft::forgetDriveFolders();
         platform::testing::clearTrayCalls();
@@ -38,7 +38,6 @@ class MainWindowTest : public ::testing::Test
         unloadAll();
         ft::resetScreen();
         ft::setMountTable("");
-        unsetenv("XDG_CONFIG_HOME");
     }
     static void unloadAll() { testsupport::unloadWindows(); }
     std::string path(const std::string& name) const { return tmp.path().toStdString() + "/" + name; }
@@ -52,6 +51,7 @@ class MainWindowTest : public ::testing::Test
     }
 
     QTemporaryDir tmp;
+    testsupport::ConfigHome config{tmp.path().toStdString() + "/config"};
     ft::ScriptedUi ui;
     ft::ManualClock clock;
 };

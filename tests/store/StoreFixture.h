@@ -2,6 +2,8 @@
 
 // Each test gets its own empty configuration folder through XDG_CONFIG_HOME.
 
+#include "support/ConfigHome.h"
+
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -12,29 +14,16 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <optional>
 #include <string>
 #include <vector>
 
 class StoreTest : public ::testing::Test
 {
   protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        if (const char* old = std::getenv("XDG_CONFIG_HOME")) saved_ = old;
-        setConfigHome(dir_.path().toStdString());
-    }
-    void TearDown() override
-    {
-        if (saved_)
-            setenv("XDG_CONFIG_HOME", saved_->c_str(), 1);
-        else
-            unsetenv("XDG_CONFIG_HOME");
-    }
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
 
     std::string tempPath() const { return dir_.path().toStdString(); }
-    static void setConfigHome(const std::string& path) { setenv("XDG_CONFIG_HOME", path.c_str(), 1); }
+    static void setConfigHome(const std::string& path) { testsupport::ConfigHome::set(path); }
     std::string dbPath() const { return tempPath() + "/sonavel/registry.db"; }
 
     static void writeFile(const std::string& path, const std::string& bytes)
@@ -60,7 +49,7 @@ class StoreTest : public ::testing::Test
 
   private:
     QTemporaryDir dir_;
-    std::optional<std::string> saved_;
+    testsupport::ConfigHome home_{dir_.path().toStdString()};
 };
 
 // Runs body(0) .. body(count - 1) each in a child process, all released at the same moment;
