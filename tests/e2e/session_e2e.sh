@@ -130,54 +130,63 @@ geometry() {  # <window> -> "X Y WIDTH HEIGHT"
 shown_windows() {
     xdotool search --onlyvisible --classname '^sonavel$' 2>/dev/null | tr '\n' ' ' || true
 }
-# Polls (up to 20 s) for a shown window whose title matches and, if given, whose size is
-# WIDTHxHEIGHT; sets found to its id.
-found=
-find_window() {  # <title pattern> [<size>]
-    local id x y w h
-    for _ in $(seq 1 100); do
-        # The server turning a first client away is the server's fault, not the program's.
-        if ! kill -0 "$app_pid" 2>/dev/null && [[ $relaunched == no ]] &&
-            grep -q "could not connect to display" "$work/app.log"; then
-            echo "the program could not reach $DISPLAY; started once more" >&2
-            launch
-            relaunched=yes
-        fi
-        kill -0 "$app_pid" 2>/dev/null ||
-            fail "the program ended early. X server on $DISPLAY (alive: $(kill -0 "$xvfb_pid" 2>/dev/null && echo yes || echo no)): $(cat "$work"/xvfb.*.log)"
-        for id in $(shown_windows); do
-            [[ $(xdotool getwindowname "$id" 2>/dev/null) =~ $1 ]] || continue
-            read -r x y w h <<<"$(geometry "$id")"
-            if [[ -z ${2:-} || ${w}x$h == "$2" ]]; then
-                found=$id
-                return 0
-            fi
-        done
-        sleep 0.2
-    done
-    fail "no shown window titled '$1' ${2:-}"
-}
-# Waits for a shown window other than those listed; sets found.
-new_window() {  # <what> <window ids>
-    local what=$1 id
+# Runs the command every 0.2 s until it holds, at most <tries> times; false if it never did.
+poll() {  # <tries> <command...>
+    local tries=$1
     shift
-    for _ in $(seq 1 100); do
-        for id in $(shown_windows); do
-            [[ " $* " == *" $id "* ]] || {
-                found=$id
-                return 0
-            }
-        done
+    for _ in $(seq 1 "$tries"); do
+        "$@" && return 0
         sleep 0.2
     done
-    fail "$what did not appear"
+    return 1
+}
+# Sets found to a shown window whose title matches and, if given, whose size is WIDTHxHEIGHT.
+found=
+window_shown() {  # <title pattern> [<size>]
+    local id x y w h
+    # The server turning a first client away is the server's fault, not the program's.
+    if ! kill -0 "$app_pid" 2>/dev/null && [[ $relaunched == no ]] &&
+        grep -q "could not connect to display" "$work/app.log"; then
+        echo "the program could not reach $DISPLAY; started once more" >&2
+        launch
+        relaunched=yes
+    fi
+    kill -0 "$app_pid" 2>/dev/null ||
+        fail "the program ended early. X server on $DISPLAY (alive: $(kill -0 "$xvfb_pid" 2>/dev/null && echo yes || echo no)): $(cat "$work"/xvfb.*.log)"
+    for id in $(shown_windows); do
+        [[ $(xdotool getwindowname "$id" 2>/dev/null) =~ $1 ]] || continue
+        read -r x y w h <<<"$(geometry "$id")"
+        if [[ -z ${2:-} || ${w}x$h == "$2" ]]; then
+            found=$id
+            return 0
+        fi
+    done
+    return 1
+}
+find_window() {  # <title pattern> [<size>]: up to 20 s
+    poll 100 window_shown "$@" || fail "no shown window titled '$1' ${2:-}"
+}
+# Sets found to a shown window other than those listed.
+other_window() {  # <window ids>
+    local id
+    for id in $(shown_windows); do
+        [[ " $* " == *" $id "* ]] || {
+            found=$id
+            return 0
+        }
+    done
+    return 1
+}
+new_window() {  # <what> <window ids>
+    local what=$1
+    shift
+    poll 100 other_window "$@" || fail "$what did not appear"
+}
+not_shown() {  # <window>
+    [[ " $(shown_windows) " != *" $1 "* ]]
 }
 until_hidden() {  # <window> <what>
-    for _ in $(seq 1 100); do
-        [[ " $(shown_windows) " == *" $1 "* ]] || return 0
-        sleep 0.2
-    done
-    fail "$2: window $1 still shown"
+    poll 100 not_shown "$1" || fail "$2: window $1 still shown"
 }
 # Places below are in pixels from the top left corner of the window last used, (ox, oy).
 ox=0 oy=0
@@ -304,11 +313,7 @@ answer_dialog() {  # <title pattern> <path>
     until_hidden "$dialog" "the file dialog given $2"
 }
 until_file() {  # <path>: conversions write their output under another name and rename it whole
-    for _ in $(seq 1 300); do
-        [[ -f $1 ]] && return 0
-        sleep 0.2
-    done
-    fail "no $1 written"
+    poll 300 test -f "$1" || fail "no $1 written"
 }
 
 step "start with a fresh settings folder"
@@ -509,12 +514,11 @@ check_wav "$work/out-decoded.wav" 48000 "$work/in48.wav"
 step "exit through the close button"
 use_window "$main"
 click 5295 90 120 120
-for _ in $(seq 1 100); do
-    kill -0 "$app_pid" 2>/dev/null || break
-    sleep 0.2
-done
+ended() {
+    ! kill -0 "$app_pid" 2>/dev/null
+}
+poll 100 ended || fail "the program still runs after its close button"
 status=0
-if kill -0 "$app_pid" 2>/dev/null; then fail "the program still runs after its close button"; fi
 wait "$app_pid" || status=$?
 [[ $status -eq 0 ]] || fail "the program ended with status $status"
 
