@@ -1,5 +1,6 @@
-// Opening a 10-hour MP3 whose LAME tag gives its frame count: the frame count must come from
-// the tag, not from a scan of the whole file on the interface thread.
+// Opening a 10-hour MP3 twice over: with a LAME tag that gives its frame count, which must come
+// from the tag and not from a scan of the whole file on the interface thread; and without the
+// tag, where the frames are counted by a scan.
 #include "BenchSource.h"
 #include "platform/audio/Tonewheel.h"
 

@@ -4,8 +4,6 @@
 #include "FuzzSupport.h"
 #include "playlist/PlaylistFile.h"
 
-#include <algorithm>
-
 namespace
 {
 

@@ -1,4 +1,6 @@
 #include "AudioFixtures.h"
+#include "platform/audio/Presswork.h"
+#include "platform/audio/Tonewheel.h"
 
 #include <QTemporaryDir>
 #include <cmath>
@@ -53,7 +55,7 @@ std::vector<unsigned short> utf16(const std::string& utf8)
 
 } // namespace
 
-void writeMp3(const std::string& path, const Mp3Fixture& fixture)
+std::string mp3Bytes(const Mp3Fixture& fixture)
 {
     lame_t gf = lame_init();
     lame_set_in_samplerate(gf, fixture.rate);
@@ -101,7 +103,12 @@ void writeMp3(const std::string& path, const Mp3Fixture& fixture)
     if (tagFrame > 0 && tagFrame <= file.size() - audioStart)
         file.replace(audioStart, tagFrame, reinterpret_cast<char*>(out.data()), tagFrame);
     lame_close(gf);
-    writeBytes(path, file);
+    return file;
+}
+
+void writeMp3(const std::string& path, const Mp3Fixture& fixture)
+{
+    writeBytes(path, mp3Bytes(fixture));
 }
 
 namespace
@@ -231,6 +238,22 @@ std::string readBytes(const std::string& path)
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+Recorder play(platform::Tonewheel& tw, const std::string& input, const std::string& output)
+{
+    return runToEnd(tw, [&] {
+        tw.OpenSong(input, output);
+        tw.PlaySong();
+    });
+}
+
+Recorder encode(platform::Presswork& pw, const std::string& input, const std::string& output)
+{
+    return runToEnd(pw, [&] {
+        pw.OpenSong(input, output);
+        pw.EncodeSong();
+    });
 }
 
 std::vector<int32_t> frameRange(int32_t first, int32_t end)

@@ -8,6 +8,12 @@
 #include <string>
 #include <vector>
 
+namespace platform
+{
+class Presswork;
+class Tonewheel;
+} // namespace platform
+
 namespace audiotest
 {
 
@@ -35,11 +41,14 @@ inline Mp3Fixture plainMp3(int rate, int channels, double seconds)
     return s;
 }
 // Encodes the tones with LAME, with its ID3 calls for the tags and the LAME tag frame in place.
+std::string mp3Bytes(const Mp3Fixture& fixture);
 void writeMp3(const std::string& path, const Mp3Fixture& fixture);
 
 // An MP3 of `frames` identical silent frames (MPEG 2.5, 8 kHz mono, 72 ms each), without a
 // header that tells its length: hours of song in a few megabytes.
 void writeRepeatedFrames(const std::string& path, int frames);
+// Frames enough for a song of 101 minutes: past the display's 99:59.
+constexpr int FramesOf101Minutes = 84167;
 
 struct Decoded {
     long rate = 0;
@@ -112,6 +121,11 @@ template <typename Component, typename Start> Recorder runToEnd(Component& c, St
     QCoreApplication::processEvents();
     return r;
 }
+
+// Plays (output "") or decodes one file to its end and returns what was reported.
+Recorder play(platform::Tonewheel& tw, const std::string& input, const std::string& output = "");
+// Encodes one file to its end and returns what was reported.
+Recorder encode(platform::Presswork& pw, const std::string& input, const std::string& output);
 
 // Runs a job into outputs that cannot be made or written whole (a missing folder, a full disk):
 // each ends once, as failed, and an earlier file of the name stays as it was.

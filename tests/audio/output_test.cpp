@@ -10,7 +10,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <sndfile.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,8 +22,6 @@ namespace
 class OutputTest : public ::testing::Test
 {
   protected:
-    void SetUp() override { setenv("SONAVEL_AUDIO_OUTPUT", "null", 1); }
-
     TempDir dir;
     platform::Presswork pw;
     platform::Tonewheel tw;
@@ -42,20 +39,8 @@ TEST_F(OutputTest, EveryWriterKeepsLinksAndPermissionsAndRefusesReadOnlyTargets)
         std::function<void(const std::string&)> write;
     } writers[] = {
         {"playlist", [](const std::string& out) { playlist::writePlaylist(out, {"/new.mp3"}); }},
-        {"mp3 conversion",
-         [&](const std::string& out) {
-             runToEnd(pw, [&] {
-                 pw.OpenSong(wav, out);
-                 pw.EncodeSong();
-             });
-         }},
-        {"wav conversion",
-         [&](const std::string& out) {
-             runToEnd(tw, [&] {
-                 tw.OpenSong(mp3, out);
-                 tw.PlaySong();
-             });
-         }},
+        {"mp3 conversion", [&](const std::string& out) { encode(pw, wav, out); }},
+        {"wav conversion", [&](const std::string& out) { play(tw, mp3, out); }},
     };
     const struct {
         const char* name;

@@ -18,15 +18,6 @@ namespace
 class PressworkTest : public ::testing::Test
 {
   protected:
-    // Encodes one opened pair to its end and returns what was reported.
-    Recorder encode(const std::string& wav, const std::string& mp3)
-    {
-        return runToEnd(pw, [&] {
-            pw.OpenSong(wav, mp3);
-            pw.EncodeSong();
-        });
-    }
-
     // Frames reported one by one, FrameCount frames in all, and the file holds them.
     void expectFramesReported(const Recorder& r, const Decoded& mp3)
     {
@@ -62,7 +53,7 @@ TEST_F(PressworkTest, EachBitRateAndSampleRateOfTheEncoderWindow)
             pw.OpenSong(wav, mp3);
             if (hz) pw.setSampleRate(hz);
             pw.setBitRate(bps);
-            const Recorder r = encode(wav, mp3);
+            const Recorder r = encode(pw, wav, mp3);
             const Decoded out = decodeMp3(mp3);
             expectFramesReported(r, out);
             EXPECT_EQ(out.bitrate, bps / 1000);
@@ -94,7 +85,7 @@ TEST_F(PressworkTest, ReadsEverySampleFormatMonoAndStereo)
             const std::string wav = dir.path("in.wav"), mp3 = dir.path("out.mp3");
             writeWav(wav, f.rate, channels, 1.0, f.format);
             pw.setSampleRate(44100);
-            const Recorder r = encode(wav, mp3);
+            const Recorder r = encode(pw, wav, mp3);
             const Decoded out = decodeMp3(mp3);
             expectFramesReported(r, out);
             EXPECT_EQ(out.channels, channels);
@@ -122,7 +113,7 @@ TEST_F(PressworkTest, RatesWrittenBetweenOpensApplyToLaterJobsAndStay)
     pw.setSampleRate(32000);
     pw.setBitRate(64000);
     for (int job = 0; job < 2; ++job) {
-        encode(wav, mp3);
+        encode(pw, wav, mp3);
         const Decoded out = decodeMp3(mp3);
         EXPECT_EQ(out.rate, 32000);
         EXPECT_EQ(out.bitrate, 64);
@@ -130,7 +121,7 @@ TEST_F(PressworkTest, RatesWrittenBetweenOpensApplyToLaterJobsAndStay)
     // A rate the encoder does not have is taken as the nearest one it has.
     pw.setBitRate(100000);
     pw.setSampleRate(47000);
-    encode(wav, mp3);
+    encode(pw, wav, mp3);
     const Decoded out = decodeMp3(mp3);
     EXPECT_EQ(out.bitrate, 96);
     EXPECT_EQ(out.rate, 48000);
@@ -146,7 +137,7 @@ TEST_F(PressworkTest, ANewOpenDropsTheEventsOfTheRunningJob)
     pw.OpenSong(first, dir.path("first.mp3"));
     pw.EncodeSong();
     ASSERT_TRUE(waitFor([&] { return !r.frames.empty() || r.ended > 0; }));
-    r = encode(second, dir.path("second.mp3"));
+    r = encode(pw, second, dir.path("second.mp3"));
     EXPECT_EQ(r.frames, frameRange(0, pw.FrameCount()));
     EXPECT_EQ(r.ended, 1);
     for (const auto& name : dir.entries())
@@ -181,7 +172,7 @@ TEST_F(PressworkTest, DamagedInputsAndUnwritableOutputsEndQuietly)
         SCOPED_TRACE(c.name);
         const std::string in = dir.path(c.name), out = dir.path("out.mp3");
         if (c.write) writeBytes(in, c.content);
-        const Recorder r = encode(in, out);
+        const Recorder r = encode(pw, in, out);
         EXPECT_EQ(r.ended, 1);
         EXPECT_EQ(pw.JobFailed(), c.failed);
         // Either a whole file or none at all.
@@ -195,13 +186,13 @@ TEST_F(PressworkTest, DamagedInputsAndUnwritableOutputsEndQuietly)
     // A pipe is no input: opening it would wait for a writer for ever.
     const std::string pipe = dir.path("pipe.wav");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    EXPECT_EQ(encode(pipe, dir.path("out.mp3")).ended, 1);
+    EXPECT_EQ(encode(pw, pipe, dir.path("out.mp3")).ended, 1);
     EXPECT_TRUE(pw.JobFailed());
-    EXPECT_TRUE(encode("", dir.path("out.mp3")).ended == 1);
+    EXPECT_TRUE(encode(pw, "", dir.path("out.mp3")).ended == 1);
     EXPECT_TRUE(pw.JobFailed());
     EXPECT_FALSE(std::filesystem::exists(dir.path("out.mp3")));
     expectUnwritableOutputsFail(pw, dir, "out.mp3",
-                                [&](const std::string& out) { return encode(good, out); });
+                                [&](const std::string& out) { return encode(pw, good, out); });
     pw.OpenSong(good, dir.path("out.mp3"));
     EXPECT_FALSE(pw.JobFailed());
 }

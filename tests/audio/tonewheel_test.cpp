@@ -37,15 +37,6 @@ class TonewheelTest : public ::testing::Test
         setDrainHookForTesting(nullptr);
     }
 
-    // Plays a file to its end and returns what was reported.
-    Recorder play(const std::string& input, const std::string& output = "")
-    {
-        return runToEnd(tw, [&] {
-            tw.OpenSong(input, output);
-            tw.PlaySong();
-        });
-    }
-
     TempDir dir;
     Tonewheel tw;
 };
@@ -97,7 +88,7 @@ TEST_F(TonewheelTest, ReportsEveryFrameInOrderThenEndsOnce)
     writeMp3(file, {});
     for (const std::string& output : {std::string(), dir.path("song.wav")}) {
         SCOPED_TRACE(output);
-        const Recorder r = play(file, output);
+        const Recorder r = play(tw, file, output);
         EXPECT_EQ(r.frames, frameRange(0, tw.FrameCount()));
         EXPECT_EQ(r.ended, 1);
         EXPECT_FALSE(tw.JobFailed());
@@ -141,13 +132,8 @@ TEST_F(TonewheelTest, TheLastFrameIsReportedOnlyOnceTheDeviceHasDrained)
 // A frame with another rate or channel count than the file opened with.
 TEST_F(TonewheelTest, AFrameOfAnotherFormatIsConvertedAndTheJobGoesOnToTheEnd)
 {
-    const auto mp3 = [&](int rate, int channels, double seconds) {
-        const std::string path = dir.path("part.mp3");
-        writeMp3(path, plainMp3(rate, channels, seconds));
-        return readBytes(path);
-    };
     // A frame header a third in (MPEG-1 layer III, 128 kbps, 44.1 kHz), its rate made 48 kHz.
-    std::string flipped = mp3(44100, 2, 4);
+    std::string flipped = mp3Bytes(plainMp3(44100, 2, 4));
     const size_t header = flipped.find("\xFF\xFB\x90", flipped.size() / 3);
     ASSERT_NE(header, std::string::npos);
     flipped[header + 2] ^= 0x04;
@@ -156,8 +142,8 @@ TEST_F(TonewheelTest, AFrameOfAnotherFormatIsConvertedAndTheJobGoesOnToTheEnd)
         std::string bytes;
     } cases[] = {
         {"one header's rate bit flipped", flipped},
-        {"two rates joined", mp3(44100, 2, 2) + mp3(22050, 2, 2)},
-        {"stereo joined to mono", mp3(44100, 1, 1) + mp3(44100, 2, 1)},
+        {"two rates joined", mp3Bytes(plainMp3(44100, 2, 2)) + mp3Bytes(plainMp3(22050, 2, 2))},
+        {"stereo joined to mono", mp3Bytes(plainMp3(44100, 1, 1)) + mp3Bytes(plainMp3(44100, 2, 1))},
     };
     for (const auto& c : cases) {
         const std::string in = dir.path("in.mp3"), out = dir.path("out.wav");
@@ -168,7 +154,7 @@ TEST_F(TonewheelTest, AFrameOfAnotherFormatIsConvertedAndTheJobGoesOnToTheEnd)
             SCOPED_TRACE(testing::Message() << c.name << (toFile ? " to file" : " to device"));
             size_t samples = 0;
             setFrameHookForTesting([&](int32_t, const int16_t*, size_t n) { samples += n; });
-            const Recorder r = play(in, toFile ? out : "");
+            const Recorder r = play(tw, in, toFile ? out : "");
             setFrameHookForTesting(nullptr);
             EXPECT_EQ(tw.FrameCount(), ref.frames);
             EXPECT_EQ(r.frames, frameRange(0, tw.FrameCount()));
@@ -244,7 +230,7 @@ TEST_F(TonewheelTest, SeekGoesOnFromTheFrameClampedToTheSong)
     setFrameHookForTesting([this](int32_t frame, const int16_t*, size_t) {
         if (frame == 5) tw.SeekTo(40);
     });
-    Recorder r = play(file);
+    Recorder r = play(tw, file);
     std::vector<int32_t> expected = frameRange(0, 6);
     for (int32_t f : frameRange(40, tw.FrameCount()))
         expected.push_back(f);
@@ -405,7 +391,7 @@ TEST_F(TonewheelTest, VolumeScalesEachChannelOfTheDeviceOutputAndIsKept)
             [&](int32_t, const int16_t* s, size_t n) { heard.insert(heard.end(), s, s + n); });
         tw.SetVolume(c.a, c.b);
         tw.StopSong(); // volumes survive jobs ending and starting
-        play(file);
+        play(tw, file);
         setFrameHookForTesting(nullptr);
         EXPECT_EQ(tw.VolumeA(), c.a);
         EXPECT_EQ(tw.VolumeB(), c.b);
@@ -438,7 +424,7 @@ TEST_F(TonewheelTest, WavOutputIsWhatMpg123WritesAtEveryRate)
         writeMp3(file, plainMp3(c.rate, c.channels, 2));
         if (c.trailingBytes) writeBytes(file, readBytes(file) + std::string(1000, '\0'));
         tw.SetVolume(10, 10); // the device's volume does not touch files
-        play(file, out);
+        play(tw, file, out);
         const Decoded ref = decodeMp3(file);
         const WavData wav = readWav(out);
         EXPECT_EQ(wav.rate, ref.rate);
@@ -457,7 +443,7 @@ TEST_F(TonewheelTest, AnInputNamedAsItsOwnOutputIsReadBeforeItIsReplaced)
     const std::string file = dir.path("song.mp3");
     writeMp3(file, {});
     const Decoded ref = decodeMp3(file);
-    const Recorder r = play(file, file);
+    const Recorder r = play(tw, file, file);
     EXPECT_EQ(readWav(file).samples, ref.samples);
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"song.mp3"});
 }
@@ -494,7 +480,7 @@ TEST_F(TonewheelTest, DamagedInputsEndQuietly)
             SCOPED_TRACE(testing::Message() << c.name << (toFile ? " to file" : " to device"));
             const std::string in = dir.path(c.name), out = dir.path("out.wav");
             if (c.write) writeBytes(in, c.content);
-            const Recorder r = play(in, toFile ? out : "");
+            const Recorder r = play(tw, in, toFile ? out : "");
             EXPECT_EQ(r.ended, 1);
             EXPECT_EQ(tw.JobFailed(), c.failed);
             if (tw.FrameCount() == 0) {
@@ -512,10 +498,11 @@ TEST_F(TonewheelTest, DamagedInputsEndQuietly)
     // A pipe is no song: opening it would wait for a writer for ever.
     const std::string pipe = dir.path("pipe.mp3");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    EXPECT_EQ(play(pipe).ended, 1);
+    EXPECT_EQ(play(tw, pipe).ended, 1);
     EXPECT_EQ(tw.FrameCount(), 0);
     EXPECT_TRUE(tw.JobFailed());
-    expectUnwritableOutputsFail(tw, dir, "out.wav", [&](const std::string& out) { return play(good, out); });
+    expectUnwritableOutputsFail(tw, dir, "out.wav",
+                                [&](const std::string& out) { return play(tw, good, out); });
     // An input cut short while it is read.
     const std::string cut = dir.path("cut.mp3"), out = dir.path("out.wav");
     for (const std::string& output : {std::string(), out}) {
@@ -524,7 +511,7 @@ TEST_F(TonewheelTest, DamagedInputsEndQuietly)
         setFrameHookForTesting([&](int32_t frame, const int16_t*, size_t) {
             if (frame == 10) std::filesystem::resize_file(cut, bytes.size() / 2);
         });
-        EXPECT_EQ(play(cut, output).ended, 1);
+        EXPECT_EQ(play(tw, cut, output).ended, 1);
         EXPECT_TRUE(tw.JobFailed());
         EXPECT_EQ(readBytes(out), "earlier");
     }
@@ -561,7 +548,7 @@ TEST_F(TonewheelTest, WithoutADeviceItPlaysSilentlyAndSaysSoOnce)
     testing::internal::CaptureStderr();
     for (int job = 0; job < 2; ++job) {
         // At the music's pace, frames queued behind a later one are merged into it.
-        const Recorder r = play(file);
+        const Recorder r = play(tw, file);
         ASSERT_FALSE(r.frames.empty());
         EXPECT_TRUE(std::is_sorted(r.frames.begin(), r.frames.end()));
         EXPECT_EQ(r.frames.back(), tw.FrameCount() - 1);

@@ -151,10 +151,8 @@ TEST_F(DamagedFiles, EndTheirJobsCleanlyAndThePlaylistPlaysOn)
     tagged.title = "Good";
     const std::string good = in + "/good.mp3", scratch = out + "/scratch";
     writeMp3(good, tagged);
-    writeMp3(scratch, plainMp3(22050, 2, 0.5));
-    const std::string otherRate = readBytes(scratch);
-    writeMp3(scratch, plainMp3(44100, 1, 0.5));
-    const std::string mono = readBytes(scratch);
+    const std::string otherRate = mp3Bytes(plainMp3(22050, 2, 0.5));
+    const std::string mono = mp3Bytes(plainMp3(44100, 1, 0.5));
     writeWav(scratch, 44100, 2, 0.5, SF_FORMAT_PCM_16);
     const std::string wav = readBytes(scratch);
     writeWav(scratch, 8000, 1, 0.5, SF_FORMAT_FLOAT);
@@ -169,19 +167,13 @@ TEST_F(DamagedFiles, EndTheirJobsCleanlyAndThePlaylistPlaysOn)
         writeBytes(file, d.bytes);
         list += file + "\r\n";
 
-        Recorder r = runToEnd(tw, [&] {
-            tw.OpenSong(file, "");
-            tw.PlaySong();
-        });
+        Recorder r = play(tw, file);
         EXPECT_EQ(r.ended, 1);
         ASSERT_FALSE(r.frames.empty());
         EXPECT_EQ(r.frames.back(), std::max(tw.FrameCount() - 1, 0)); // the window's end of a song
 
         writeBytes(outWav, old);
-        r = runToEnd(tw, [&] {
-            tw.OpenSong(file, outWav);
-            tw.PlaySong();
-        });
+        r = play(tw, file, outWav);
         EXPECT_EQ(r.ended, 1);
         if (tw.FrameCount() == 0) {
             EXPECT_EQ(readBytes(outWav), old);
@@ -190,10 +182,7 @@ TEST_F(DamagedFiles, EndTheirJobsCleanlyAndThePlaylistPlaysOn)
         }
 
         writeBytes(outMp3, old);
-        r = runToEnd(pw, [&] {
-            pw.OpenSong(file, outMp3);
-            pw.EncodeSong();
-        });
+        r = encode(pw, file, outMp3);
         EXPECT_EQ(r.ended, 1);
         if (readBytes(outMp3) != old) {
             EXPECT_GT(decodeMp3(outMp3).frames, 0);

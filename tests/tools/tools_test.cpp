@@ -138,21 +138,22 @@ TEST_F(Tools, DecoderConvertsItsQueueInOrderAndRunsItAgainFromTheFirst)
 
 TEST_F(Tools, DecoderProgressOfALongJobStaysOnTheWindow)
 {
-    writeRepeatedFrames(dir.path("long.mp3"), 84167); // 101 minutes
+    writeRepeatedFrames(dir.path("long.mp3"), FramesOf101Minutes);
     frmDecoder& w = forms::the<frmDecoder>();
     pick(w.picMp3, dir.path("long.mp3"));
     pick(w.picWav, dir.path("long.wav"));
     holdAtFrame10(w.Tonewheel1, [&] { click(w.picDecode); });
     EXPECT_LE(w.Picture1.Left() + w.Picture1.Width(), w.Width() - 7 * 15) << "inside the window's frame";
+    constexpr int32_t last = FramesOf101Minutes - 1;
     const struct {
         int32_t frame;
         double filled;
         const char* status;
         bool decodeBack;
-    } frames[] = {{84167 / 2, 0.5, "Decoding", false},
-                  {84166 - 1000, 0.99, "Decoding", false},
-                  {84166 - 990, 0.99, "Decoding", true},
-                  {84166, 1.0, "Decoding", true}};
+    } frames[] = {{FramesOf101Minutes / 2, 0.5, "Decoding", false},
+                  {last - 1000, 0.99, "Decoding", false},
+                  {last - 990, 0.99, "Decoding", true},
+                  {last, 1.0, "Decoding", true}};
     for (const auto& f : frames) {
         w.Tonewheel1_ActFrame(f.frame);
         EXPECT_NEAR(double(w.Picture2.Width()) / w.Picture1.Width(), f.filled, 0.005) << f.frame;

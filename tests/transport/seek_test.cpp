@@ -6,6 +6,7 @@
 #include "audio/AudioFixtures.h"
 #include "platform/audio/AudioTesting.h"
 
+#include <atomic>
 #include <utility>
 #include <vector>
 
@@ -123,7 +124,7 @@ class LongSeek : public Seek
     void SetUp() override
     {
         const std::string song = dir.path("long.mp3");
-        audiotest::writeRepeatedFrames(song, 84167);
+        audiotest::writeRepeatedFrames(song, audiotest::FramesOf101Minutes);
         start(song);
     }
 };
@@ -132,7 +133,7 @@ TEST_F(LongSeek, TrackAndThumbStayInsideTheWindowAndReachTheWholeSong)
 {
     Player& p = player();
     const int32_t count = p.Tonewheel1.FrameCount();
-    ASSERT_EQ(count, 84167);
+    ASSERT_EQ(count, audiotest::FramesOf101Minutes);
     EXPECT_LE(p.Picture10.Left() + p.Picture10.Width(), p.Width() - 7 * 15) << "inside the window's frame";
     p.Tonewheel1_ActFrame(count - 2);
     EXPECT_EQ(p.Picture10.Width() - thumb().Left(), 440) << "the last frames at the track's end";
