@@ -33,6 +33,7 @@ class Player : public forms::Form
     void Picture11_MouseDown(int Button, int Shift, float X, float Y);
     void Picture11_MouseMove(int Button, int Shift, float X, float Y);
     void Picture11_MouseUp(int Button, int Shift, float X, float Y);
+    void DragThumb(float X); // a move of the pressed thumb, and the release's last one
     enum class VolumeDirection { Down, Up };
     // One step of both channel volumes; the Options menu's Volume Up/Down use it too.
     void StepVolume(VolumeDirection direction, int step, int threshold);

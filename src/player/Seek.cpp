@@ -19,7 +19,23 @@ void Player::Picture11_MouseDown(int, int, float X, float)
 
 void Player::Picture11_MouseMove(int, int, float X, float)
 {
-    if (!SeekDrag) return;
+    if (SeekDrag) DragThumb(X);
+}
+
+void Player::Picture11_MouseUp(int, int, float X, float)
+{
+    if (!SeekDrag) return; // the release of a second button after the drag has ended
+    // The release stands where the pointer was let go: a busy window system may have dropped
+    // the last move before it, and a quick drag must not end as a plain click.
+    DragThumb(X);
+    SeekDrag = false;
+    // A thumb pressed and let go without moving does not move playback; one dragged away and
+    // back goes to where it stands, since the frames no longer carried it along.
+    if (SeekMoved) Tonewheel1.SeekTo(seekScale(Tonewheel1.FrameCount()).frameOf(SeekLeft));
+}
+
+void Player::DragThumb(float X)
+{
     // X is measured from the thumb's Left now: keep the grabbed point under the pointer.
     const double wanted = Picture11.Left() + static_cast<double>(X) - SeekGrabX;
     const int end = seekScale(Tonewheel1.FrameCount()).width();
@@ -27,13 +43,4 @@ void Player::Picture11_MouseMove(int, int, float X, float)
     if (left != SeekLeft) SeekMoved = true;
     SeekLeft = left;
     Picture11.setLeft(SeekLeft);
-}
-
-void Player::Picture11_MouseUp(int, int, float, float)
-{
-    if (!SeekDrag) return; // the release of a second button after the drag has ended
-    SeekDrag = false;
-    // A thumb pressed and let go without moving does not move playback; one dragged away and
-    // back goes to where it stands, since the frames no longer carried it along.
-    if (SeekMoved) Tonewheel1.SeekTo(seekScale(Tonewheel1.FrameCount()).frameOf(SeekLeft));
 }

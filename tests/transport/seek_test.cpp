@@ -46,12 +46,13 @@ class Seek : public RoadTest
         // As a frame of 834 would place it; the job itself still waits at frame 0.
         p.Tonewheel1_ActFrame(834);
     }
-    // Drags the thumb from where it stands by dx twips and lets it go.
+    // Drags the thumb from where it stands by dx twips and lets it go where the move ended.
     void drag(float dx)
     {
+        const int from = thumb().Left();
         forms::testing::press(thumb(), 1, 30, 30);
         forms::testing::move(thumb(), 1, 30 + dx, 30);
-        forms::testing::release(thumb(), 1, 30 + dx, 30);
+        forms::testing::release(thumb(), 1, 30 + dx - float(thumb().Left() - from), 30);
     }
     void TearDown() override
     {
@@ -96,12 +97,20 @@ TEST_F(Seek, DraggedThumbFollowsThePointerWithinTheTrackAndSeeksOnRelease)
     EXPECT_EQ(thumb().Left(), end - 45); // and that frame places it where it was let go
 }
 
-TEST_F(Seek, PressAndReleaseWithoutMovingDoesNotJump)
+TEST_F(Seek, AReleaseEndsTheDragWhereItIsLetGo)
 {
+    // In place: a plain click, no seek.
     forms::testing::press(thumb(), 1, 30, 30);
     forms::testing::release(thumb(), 1, 30, 30);
     EXPECT_FALSE(player().SeekDrag);
     EXPECT_EQ(resumedAt(), 1);
+    // Elsewhere, with the moves between lost by a busy window system: seeks there.
+    player().Tonewheel1_ActFrame(834);
+    forms::testing::press(thumb(), 1, 30, 30);
+    forms::testing::release(thumb(), 1, 30 + 15, 30);
+    EXPECT_FALSE(player().SeekDrag);
+    EXPECT_EQ(thumb().Left(), 83 + 15);
+    EXPECT_EQ(resumedAt(), (83 + 15) * 10);
 }
 
 TEST_F(Seek, ADragBackToWhereItBeganSeeksThere)

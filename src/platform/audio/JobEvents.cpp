@@ -28,9 +28,10 @@ void JobEvents::postActFrame(uint32_t serial, int32_t frame)
     post({serial, frame, frame + 1});
 }
 
-void JobEvents::postActFrames(uint32_t serial, int32_t first, int32_t end, bool merge, bool canWait)
+void JobEvents::postActFrames(uint32_t serial, int32_t first, int32_t end, bool merge, bool canWait,
+                              uint32_t seek)
 {
-    if (first < end) post({serial, first, end, merge}, canWait && merge);
+    if (first < end) post({serial, first, end, seek, merge}, canWait && merge);
 }
 
 void JobEvents::postThreadEnded(uint32_t serial, bool failed)
@@ -48,8 +49,8 @@ void JobEvents::post(Event e, bool canWait)
         if (waiting_) wake = false;
         Event* last = pending_.empty() ? nullptr : &pending_.back();
         // Frames that follow on from the last queued ones join it.
-        if (last && e.end >= 0 && last->serial == e.serial && last->end == e.first && last->end >= 0 &&
-            last->merge == e.merge)
+        if (last && e.end >= 0 && last->serial == e.serial && last->seek == e.seek && last->end == e.first &&
+            last->end >= 0 && last->merge == e.merge)
             last->end = e.end;
         else
             pending_.push_back(e);
@@ -79,16 +80,16 @@ void JobEvents::deliver()
             if (pending_.empty()) return;
             Event& front = pending_.front();
             e = front;
-            if (e.serial == serial_ && e.end >= 0 && e.merge) {
+            if (!stale(e) && e.end >= 0 && e.merge) {
                 e.first = e.end - 1; // the frames queued before it are passed over
                 pending_.pop_front();
-            } else if (e.serial == serial_ && e.end >= 0 && ++front.first < front.end) {
+            } else if (!stale(e) && e.end >= 0 && ++front.first < front.end) {
                 // more frames of this run remain queued
             } else {
                 pending_.pop_front();
             }
         }
-        if (e.serial != serial_) continue;
+        if (stale(e)) continue;
         if (e.end < 0) {
             lastFailed_ = e.failed;
             forms::detail::runHandler(onThreadEnded_);
@@ -97,6 +98,11 @@ void JobEvents::deliver()
         }
         if (!alive) return;
     }
+}
+
+bool JobEvents::stale(const Event& e) const
+{
+    return e.serial != serial_ || (e.end >= 0 && e.seek != 0 && e.seek != seek_);
 }
 
 #if defined(__x86_64__)
@@ -129,7 +135,7 @@ void FrameBatch::add(int32_t frame)
 
 void FrameBatch::handOver(bool canWait)
 {
-    events_.postActFrames(serial_, first_, end_, merge_, canWait);
+    events_.postActFrames(serial_, first_, end_, merge_, canWait, seek_);
     first_ = end_ = 0;
 }
 

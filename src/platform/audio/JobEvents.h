@@ -12,9 +12,12 @@ namespace platform::audio
 
 // Carries a worker's events to the UI thread. Each event holds its job's serial; an event whose
 // serial is no longer current when it is delivered belongs to a stopped or replaced job and is
-// dropped. Consecutive frames queue up as one run, and a wake-up is posted only when the queue
-// was empty. Destroying the object drops what was not yet delivered. Handlers run as the forms
-// layer runs every event's: an exception is logged and the next events still arrive.
+// dropped. Frames decoded before a seek are stale once the seek is asked for: a frame posted
+// under an older seek generation is dropped too, so a display moved by the user stays where
+// it was put until the frames from the new place arrive. Consecutive frames queue up as one
+// run, and a wake-up is posted only when the queue was empty. Destroying the object drops what
+// was not yet delivered. Handlers run as the forms layer runs every event's: an exception is
+// logged and the next events still arrive.
 //
 // Merging: a run posted as mergeable (a job playing at the music's pace, whose frames only move
 // a display) is delivered as its last frame alone: frames still queued behind a later frame of
@@ -38,11 +41,16 @@ class JobEvents : public QObject
     // UI thread: starts a new serial, so every event of earlier jobs is dropped.
     uint32_t nextSerial() { return ++serial_; }
     uint32_t currentSerial() const { return serial_; }
+    // Any thread: starts a new seek generation; frames stamped with an older one are dropped.
+    uint32_t nextSeek() { return ++seek_; }
+    uint32_t currentSeek() const { return seek_; }
 
     // Any thread.
     void postActFrame(uint32_t serial, int32_t frame);
-    void postActFrames(uint32_t serial, int32_t first, int32_t end, bool merge = false,
-                       bool canWait = false); // first .. end - 1
+    // first .. end - 1. seek: the generation they were decoded under; 0 for frames that no
+    // seek makes stale (a job that cannot seek, a job's final frame).
+    void postActFrames(uint32_t serial, int32_t first, int32_t end, bool merge = false, bool canWait = false,
+                       uint32_t seek = 0);
     void postThreadEnded(uint32_t serial, bool failed);
 
     // UI thread: whether the job whose ThreadEnded was delivered last failed; a new job clears it.
@@ -53,16 +61,19 @@ class JobEvents : public QObject
     struct Event {
         uint32_t serial;
         int32_t first, end; // ActFrame first .. end - 1; end < 0 marks ThreadEnded
+        uint32_t seek = 0;
         bool merge = false;
         bool failed = false;
     };
     void post(Event e, bool canWait = false);
     void deliver();
     void deliverWaiting();
+    bool stale(const Event& e) const;
 
     std::function<void(int32_t)>& onActFrame_;
     std::function<void()>& onThreadEnded_;
     std::atomic<uint32_t> serial_{0};
+    std::atomic<uint32_t> seek_{1}; // 0 stamps frames that no seek makes stale
     std::mutex mutex_;
     std::deque<Event> pending_;
     bool waiting_ = false; // the queue holds events and no wake-up was posted for them
@@ -82,6 +93,12 @@ class FrameBatch
     }
     void add(int32_t frame);
     void flush() { handOver(false); }
+    // Frames from here on were decoded after the seek of this generation.
+    void setSeek(uint32_t seek)
+    {
+        flush();
+        seek_ = seek;
+    }
 
   private:
     void handOver(bool canWait);
@@ -89,6 +106,7 @@ class FrameBatch
     uint32_t serial_;
     int32_t size_;
     bool merge_;
+    uint32_t seek_ = 0;
     int32_t first_ = 0, end_ = 0;
 };
 

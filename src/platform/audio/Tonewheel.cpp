@@ -47,10 +47,15 @@ class Tonewheel::Impl
 
     void stop();
     void start();
-    void run(std::unique_ptr<SongFile> song, std::string output, uint32_t serial, int32_t frames) noexcept;
+    struct Start {
+        uint32_t serial, seek;
+        int32_t frames;
+    };
+    void run(std::unique_ptr<SongFile> song, std::string output, Start job) noexcept;
     // Whether the job went on to the input's natural end and its output was written whole.
-    bool decode(SongFile& song, const std::string& output, uint32_t serial, int32_t frames);
-    // Waits out a pause and takes a pending seek; false when the job is to stop.
+    bool decode(SongFile& song, const std::string& output, Start job);
+    // Waits out a pause and takes a pending seek; false when the job is to stop. The frames
+    // reported from then on carry the seek's generation.
     bool checkpoint(SoundOutput* sound, FrameBatch& batch, int32_t& seek);
 
     JobEvents events;
@@ -66,6 +71,7 @@ class Tonewheel::Impl
     std::condition_variable wake;
     bool stopping = false, paused = false;
     int32_t seekTarget = -1;
+    uint32_t seekGeneration = 0; // of seekTarget
     std::atomic<int32_t> jobFrames{0};
     std::atomic<bool> running{false};
 };
@@ -99,18 +105,18 @@ void Tonewheel::Impl::start()
         stopping = paused = false; // a new job plays unpaused
     }
     running = true;
-    worker =
-        std::thread(&Impl::run, this, std::move(opened), output, events.currentSerial(), info.frameCount);
+    worker = std::thread(&Impl::run, this, std::move(opened), output,
+                         Start{events.currentSerial(), events.currentSeek(), info.frameCount});
 }
 
-void Tonewheel::Impl::run(std::unique_ptr<SongFile> song, std::string out, uint32_t serial,
-                          int32_t frames) noexcept
+void Tonewheel::Impl::run(std::unique_ptr<SongFile> song, std::string out, Start job) noexcept
 {
     cleanWorkerState();
+    const uint32_t serial = job.serial;
     bool whole = false;
     try {
         if (song)
-            whole = decode(*song, out, serial, frames);
+            whole = decode(*song, out, job);
         else
             events.postActFrame(serial, 0); // a file that cannot be played still reports once
     } catch (...) {
@@ -137,11 +143,17 @@ bool Tonewheel::Impl::checkpoint(SoundOutput* sound, FrameBatch& batch, int32_t&
         }
     }
     seek = std::exchange(seekTarget, -1);
-    return !stopping;
+    const uint32_t generation = seekGeneration;
+    const bool go = !stopping;
+    lock.unlock();
+    if (seek >= 0) batch.setSeek(generation);
+    return go;
 }
 
-bool Tonewheel::Impl::decode(SongFile& song, const std::string& out, uint32_t serial, int32_t frames)
+bool Tonewheel::Impl::decode(SongFile& song, const std::string& out, Start job)
 {
+    const uint32_t serial = job.serial;
+    const int32_t frames = job.frames;
     mpg123_handle* mh = song.handle();
     const long rate = song.rate();
     const int channels = song.channels();
@@ -167,6 +179,7 @@ bool Tonewheel::Impl::decode(SongFile& song, const std::string& out, uint32_t se
     const double tpf = mpg123_tpf(mh);
     const int32_t perReport = paced && tpf > 0 ? std::max(1, int(std::lround(0.1 / tpf))) : 1;
     FrameBatch batch(events, serial, toDevice ? perReport : 32, paced);
+    batch.setSeek(job.seek);
     int err = MPG123_OK;
     bool sameFormat = true;
     for (;;) {
@@ -263,6 +276,7 @@ int16_t Tonewheel::SeekTo(int32_t frame)
     if (frames <= 0 || !(d->running || d->jobOpened)) return -1;
     std::lock_guard lock(d->mutex);
     d->seekTarget = std::clamp(frame, 0, frames - 1);
+    d->seekGeneration = d->events.nextSeek(); // what was played before it is no news now
     return 0;
 }
 
