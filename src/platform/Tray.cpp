@@ -94,6 +94,24 @@ bool activate(Key key, TrayActivation what)
     return true;
 }
 
+// The desktop's kinds of click, as Qt's activated signal gives them; any other reason is no
+// click. False if there is no such icon.
+bool activated(Key key, QSystemTrayIcon::ActivationReason reason)
+{
+    switch (reason) {
+    case QSystemTrayIcon::Trigger:
+        return activate(key, TrayActivation::Click);
+    case QSystemTrayIcon::DoubleClick:
+        return activate(key, TrayActivation::DoubleClick);
+    case QSystemTrayIcon::Context:
+        return activate(key, TrayActivation::RightClick);
+    case QSystemTrayIcon::MiddleClick:
+        return activate(key, TrayActivation::MiddleClick);
+    default:
+        return icons().count(key) > 0;
+    }
+}
+
 std::unique_ptr<forms::Timer> heldClickTimer(Key key)
 {
     static NoWindow noWindow;
@@ -139,25 +157,7 @@ bool Shell_NotifyIcon(int message, const NotifyIconData& data)
         if (QCoreApplication::instance() && QSystemTrayIcon::isSystemTrayAvailable()) {
             icon.shown = new QSystemTrayIcon(QCoreApplication::instance());
             QObject::connect(icon.shown.data(), &QSystemTrayIcon::activated, icon.shown.data(),
-                             [key](QSystemTrayIcon::ActivationReason reason) {
-                                 using A = TrayActivation;
-                                 switch (reason) {
-                                 case QSystemTrayIcon::Trigger:
-                                     activate(key, A::Click);
-                                     break;
-                                 case QSystemTrayIcon::DoubleClick:
-                                     activate(key, A::DoubleClick);
-                                     break;
-                                 case QSystemTrayIcon::Context:
-                                     activate(key, A::RightClick);
-                                     break;
-                                 case QSystemTrayIcon::MiddleClick:
-                                     activate(key, A::MiddleClick);
-                                     break;
-                                 default:
-                                     break;
-                                 }
-                             });
+                             [key](QSystemTrayIcon::ActivationReason reason) { activated(key, reason); });
         }
         apply(icon, data);
         if (icon.shown) icon.shown->show();
@@ -198,6 +198,10 @@ bool trayMouse(std::int32_t hWnd, std::int32_t uID, int mouseMessage)
 bool trayActivate(std::int32_t hWnd, std::int32_t uID, TrayActivation what)
 {
     return activate({hWnd, uID}, what);
+}
+bool trayActivated(std::int32_t hWnd, std::int32_t uID, int reason)
+{
+    return activated({hWnd, uID}, static_cast<QSystemTrayIcon::ActivationReason>(reason));
 }
 } // namespace testing
 

@@ -51,6 +51,9 @@ bool trayMouse(std::int32_t hWnd, std::int32_t uID, int mouseMessage);
 // The icon's host reports an activation, as Qt gives it; a click reaches the window only once
 // the double-click interval has passed without a double click (on the manual clock in tests).
 bool trayActivate(std::int32_t hWnd, std::int32_t uID, TrayActivation what);
+// The same through the icon's own handler of Qt's activated signal, with a
+// QSystemTrayIcon::ActivationReason; false if no icon.
+bool trayActivated(std::int32_t hWnd, std::int32_t uID, int reason);
 } // namespace testing
 
 } // namespace platform

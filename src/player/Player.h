@@ -9,6 +9,9 @@
 #include "platform/forms/Timer.h"
 #include "player/PlayerLayout.h"
 
+#include <map>
+#include <string>
+
 // The main window. Controls are declared in layout order, which is also their stacking order.
 class Player : public forms::Form
 {
@@ -80,6 +83,16 @@ class Player : public forms::Form
     void Form_Unload(int& Cancel) override;
     void Form_Terminate() override;
     void SaveSettings();
+    // A stored value as settings::Read gives it, noting one that is there but could not be read.
+    std::string ReadSetting(const std::string& valueName);
+    // Called once start-up has applied what it read.
+    void NoteUnreadSettings();
+    // Writes the value unless start-up could not read it and the program still holds for it
+    // what it held then.
+    void WriteSetting(const std::string& valueName, const std::string& text);
+    // Values that start-up could not read (the store locked or damaged), each with what the
+    // program held for it once started: a save must not put a default over the stored value.
+    std::map<std::string, std::string> UnreadSettings;
     void imgClose_MouseDown(int Button, int Shift, float X, float Y);
     void imgClose_MouseUp(int Button, int Shift, float X, float Y);
     void Form_MouseDown(int Button, int Shift, float X, float Y) override;

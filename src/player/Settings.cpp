@@ -29,6 +29,41 @@ void Write(const std::string& valueName, const std::string& text)
 
 } // namespace settings
 
+namespace
+{
+
+// What the program holds for a stored value. The browser's three go together: moving it sets
+// all three.
+std::string held(const Player& p, const std::string& valueName)
+{
+    if (valueName == "String Value2") return LastPlaylist;
+    return p.Drive1.Drive() + '\0' + p.Dir1.Path() + '\0' + p.File1.Path();
+}
+
+} // namespace
+
+std::string Player::ReadSetting(const std::string& valueName)
+{
+    std::string text = settings::Read(valueName);
+    // Any failure but "not there" leaves the value standing in the store.
+    if (General::RegResult != store::ERROR_SUCCESS && General::RegResult != store::ERROR_FILE_NOT_FOUND)
+        UnreadSettings[valueName];
+    return text;
+}
+
+void Player::NoteUnreadSettings()
+{
+    for (auto& [valueName, then] : UnreadSettings)
+        then = held(*this, valueName);
+}
+
+void Player::WriteSetting(const std::string& valueName, const std::string& text)
+{
+    const auto unread = UnreadSettings.find(valueName);
+    if (unread != UnreadSettings.end() && unread->second == held(*this, valueName)) return;
+    settings::Write(valueName, text);
+}
+
 void Player::SaveSettings()
 {
     // A store that another process keeps locked holds the window up once, not once a value.
@@ -36,12 +71,12 @@ void Player::SaveSettings()
     txtDrive.setText(Drive1.Drive());
     txtDir.setText(Dir1.Path());
     txtFile.setText(File1.Path());
-    settings::Write("Drive1", txtDrive.Text());
-    settings::Write("Dir1", txtDir.Text());
-    settings::Write("File1", txtFile.Text());
+    WriteSetting("Drive1", txtDrive.Text());
+    WriteSetting("Dir1", txtDir.Text());
+    WriteSetting("File1", txtFile.Text());
     // With no playlist the store holds the unread answer, so the next start loads none.
     txtsongfile.setText(LastPlaylist.empty() ? std::string(settings::Unread) : LastPlaylist);
-    settings::Write("String Value2", txtsongfile.Text());
+    WriteSetting("String Value2", txtsongfile.Text());
     if (!LastPlaylist.empty()) imgClose.setVisible(false);
 }
 

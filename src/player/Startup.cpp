@@ -54,9 +54,9 @@ void Player::Form_Load()
     NextSong = 0;
     VolumeLevel = 0;
 
-    txtDrive.setText(settings::Read("Drive1"));
-    txtDir.setText(settings::Read("Dir1"));
-    txtFile.setText(settings::Read("File1"));
+    txtDrive.setText(ReadSetting("Drive1"));
+    txtDir.setText(ReadSetting("Dir1"));
+    txtFile.setText(ReadSetting("File1"));
     if (txtDrive.Text() != settings::Unread) {
         // Each change runs the control's own change handler; the next value then overrides it.
         applyStored(txtDrive.Text(), [this](const std::string& v) { return Drive1.setDrive(v); });
@@ -64,7 +64,8 @@ void Player::Form_Load()
         applyStored(txtFile.Text(), [this](const std::string& v) { return File1.setPath(v); });
     }
 
-    LastPlaylist = settings::Read("String Value2");
+    LastPlaylist = ReadSetting("String Value2");
+    NoteUnreadSettings();
     if (!LastPlaylist.empty() && LastPlaylist != settings::Unread) {
         PlaylistFile = LastPlaylist;
         // Its first tick comes only after this handler has returned, with the list complete.

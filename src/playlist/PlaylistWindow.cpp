@@ -18,14 +18,15 @@ std::string withPlaylistEnding(const std::string& name)
 }
 
 // Takes the picked entry out of `list` and moves the selection, and with it the index, to the
-// entry before it; an index that named an entry after the picked one (the song due next while
-// the one before it plays) steps back with it, so that song still comes next.
+// entry before it. An index that names another entry than the picked one names the song due
+// next while the picked one plays (after the last entry, the first): that song still comes
+// next, one place further up when it stood behind the picked one.
 void deletePicked(forms::ListBox& list, int& next, int picked)
 {
     const int due = next;
     list.RemoveItem(picked);
     list.setListIndex(picked - 1);
-    if (picked < due) next = due - 1;
+    if (picked != due) next = picked < due ? due - 1 : due;
 }
 
 void deletePlain(frmPlaylist& window)

@@ -2,6 +2,11 @@
 #include "platform/Random.h"
 #include "platform/Tray.h"
 #include "platform/forms/Controls.h"
+#include "platform/forms/Testing.h"
+
+#include <QGuiApplication>
+#include <QStyleHints>
+#include <QSystemTrayIcon>
 
 #include <array>
 #include <cstring>
@@ -36,6 +41,7 @@ using Tray = FormsTest;
 TEST_F(Tray, AddModifyDeleteAreRecordedAndClicksReachTheWindow)
 {
     pt::clearTrayCalls();
+    forms::testing::ManualClock clock;
     Main m;
     const NotifyIconData d = recordFor(m);
     EXPECT_FALSE(pt::trayMouse(d.hWnd, 1, WM_LBUTTONUP)) << "no icon yet";
@@ -47,12 +53,22 @@ TEST_F(Tray, AddModifyDeleteAreRecordedAndClicksReachTheWindow)
     EXPECT_TRUE(pt::trayMouse(d.hWnd, 1, WM_LBUTTONDBLCLK));
     EXPECT_EQ(m.moves, (std::vector<float>{514 * 15, 515 * 15}));
 
+    // The desktop's click kinds, as Qt reports them, become the tray's messages; a click only
+    // once the double-click interval has passed with no double click.
+    for (int reason : {QSystemTrayIcon::DoubleClick, QSystemTrayIcon::Context, QSystemTrayIcon::MiddleClick,
+                       QSystemTrayIcon::Unknown, QSystemTrayIcon::Trigger})
+        EXPECT_TRUE(pt::trayActivated(d.hWnd, 1, reason));
+    EXPECT_EQ(m.moves.size(), 5u) << "the click is held";
+    clock.advance(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    EXPECT_EQ(m.moves, (std::vector<float>{514 * 15, 515 * 15, 515 * 15, 517 * 15, 520 * 15, 514 * 15}));
+
     EXPECT_TRUE(Shell_NotifyIcon(NIM_MODIFY, d));
     EXPECT_TRUE(Shell_NotifyIcon(NIM_DELETE, d));
     EXPECT_FALSE(Shell_NotifyIcon(NIM_DELETE, d));
     EXPECT_FALSE(Shell_NotifyIcon(NIM_MODIFY, d));
     EXPECT_FALSE(pt::trayMouse(d.hWnd, 1, WM_LBUTTONUP));
-    EXPECT_EQ(m.moves.size(), 2u);
+    EXPECT_FALSE(pt::trayActivated(d.hWnd, 1, QSystemTrayIcon::Trigger));
+    EXPECT_EQ(m.moves.size(), 6u);
 
     const auto& calls = pt::trayCalls();
     std::vector<int> messages;

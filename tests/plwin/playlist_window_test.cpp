@@ -73,27 +73,36 @@ TEST_F(PlaylistWindow, AddSongAppendsAndStartsOnlyWhenNothingPlays)
 
 TEST_F(PlaylistWindow, DeleteRemovesThePickedEntryAndMovesTheSelectionUp)
 {
+    // In the shuffled rows (last) both lists hold the entries in the same order.
     struct Row {
         V list;
         int picked, nextSong; // picked -2: nothing selected
         V after;
         int nextAfter;
+        bool shuffled = false;
     } rows[] = {
         {{"0", "1", "2", "3", "4", "5", "6"}, 5, 5, {"0", "1", "2", "3", "4", "6"}, 4},
         {{"0", "1"}, 0, 0, {"1"}, -1},
         {{"0", "1", "2", "3"}, 1, 2, {"0", "2", "3"}, 1}, // the one playing: the next still comes next
+        {{"0", "1", "2", "3"}, 3, 0, {"0", "1", "2"}, 0}, // the last one playing: the first comes next
         {{"0", "1"}, -2, 1, {"0", "1"}, 1},
         {{}, -2, 0, {}, 0},
+        {{"0", "1", "2", "3"}, 3, 0, {"0", "1", "2"}, 0, true},
     };
     for (const Row& r : rows) {
         fill(r.list);
-        if (r.picked != -2) window().List1.setListIndex(r.picked);
-        NextSong = r.nextSong;
+        if (r.shuffled) shuffleOn(r.list);
+        forms::ListBox& shown = r.shuffled ? window().List7 : window().List1;
+        if (r.picked != -2) shown.setListIndex(r.picked);
+        NextSong = NextShuffle = r.nextSong;
         push(window().Delete1);
         EXPECT_EQ(items(window().List1), r.after);
         EXPECT_EQ(NextSong, r.nextAfter);
-        EXPECT_EQ(window().List1.ListIndex(), std::max(r.picked - 1, -1));
-        if (r.picked != -2) {
+        EXPECT_EQ(shown.ListIndex(), std::max(r.picked - 1, -1));
+        if (r.shuffled) {
+            EXPECT_EQ(items(window().List7), r.after);
+            EXPECT_EQ(NextShuffle, r.nextAfter);
+        } else if (r.picked != -2) {
             EXPECT_EQ(window().Text1.Text(), std::to_string(r.nextAfter));
         }
     }

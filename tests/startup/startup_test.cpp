@@ -79,27 +79,50 @@ TEST_F(Startup, WhatASaveKeepsTheNextStartRestoresAndPlays)
     }
 }
 
-// Another process holds the store locked: the save waits out one timeout in all, not one per
-// value, and the stored values stay as they were; once the store is free the next save writes.
-TEST_F(Startup, ASaveWithTheStoreLockedElsewhereWaitsOnce)
+// Another process holds the store locked. A start-up then reads nothing and loses nothing: a
+// save once the store is free writes back only what the program changed since. A save while it
+// is locked waits out one timeout in all, not one per value, and writes nothing.
+TEST_F(Startup, AStoreLockedElsewhereLosesNothing)
 {
-    Player& p = player();
-    p.SaveSettings();
+    const std::string rock = path("rock"), jazz = path("jazz"), list = path("list.m3u");
+    std::filesystem::create_directories(rock);
+    std::filesystem::create_directories(jazz);
+    const std::map<std::string, std::string> stored{
+        {"Drive1", "/mnt/sonavel-gone"}, {"Dir1", rock}, {"File1", rock}, {"String Value2", list}};
+    for (const auto& [name, value] : stored)
+        settings::Write(name, value);
     sqlite3* other = nullptr;
-    ASSERT_EQ(sqlite3_open(path("config/sonavel/registry.db").c_str(), &other), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    const auto lock = [&] {
+        ASSERT_EQ(sqlite3_open(path("config/sonavel/registry.db").c_str(), &other), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    };
+    const auto unlock = [&] {
+        sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+    };
     store::testing::setBusyTimeout(20);
+    lock();
+    Player& p = player();
+    EXPECT_EQ(LastPlaylist, "Error");
+    EXPECT_NE(p.Dir1.Path(), rock);
+    unlock();
+    p.SaveSettings();
+    for (const auto& [name, value] : stored)
+        EXPECT_EQ(settings::Read(name), value) << name;
+
+    lock();
     const int waited = store::testing::waitedWrites();
-    LastPlaylist = path("list.m3u");
+    LastPlaylist.clear();
+    EXPECT_TRUE(p.Dir1.setPath(jazz));
     p.SaveSettings();
     EXPECT_EQ(store::testing::waitedWrites() - waited, 1);
-    sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
-    sqlite3_close(other);
-    EXPECT_EQ(settings::Read("String Value2"), "Error");
+    unlock();
+    EXPECT_EQ(settings::Read("String Value2"), list);
     p.SaveSettings();
     store::testing::setBusyTimeout(1500);
     EXPECT_EQ(store::testing::waitedWrites() - waited, 1);
-    EXPECT_EQ(settings::Read("String Value2"), path("list.m3u"));
+    EXPECT_EQ(settings::Read("String Value2"), "Error");
+    EXPECT_EQ(settings::Read("Drive1") + settings::Read("Dir1") + settings::Read("File1"), "/" + jazz + jazz);
 }
 
 TEST_F(Startup, CloseButtonSavesOnPressAndEndsOnReleaseTheExitEntryAtOnce)
