@@ -25,7 +25,7 @@ class SndfileInput final : public EncoderInput
     {
         SF_INFO info{};
         file_ = input_.open(path) ? sndfile::openFd(input_.fd(), SFM_READ, &info, SF_FALSE) : nullptr;
-        if (!file_ || info.channels < 1 || info.samplerate <= 0 || info.frames <= 0) return false;
+        if (!file_ || info.channels < 1 || info.samplerate <= 0 || info.frames < 0) return false;
         mpeg = (info.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_MPEG;
         rate_ = info.samplerate;
         channels_ = info.channels;

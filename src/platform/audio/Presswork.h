@@ -9,8 +9,9 @@ namespace platform
 {
 
 // Encodes a WAV file into an MP3 file at a constant bit rate, on a thread of its own; an MP3
-// stream given as input is decoded as MP3 to WAV decodes it, to its true end. Events arrive on
-// the UI thread; events of a job replaced by a later OpenSong are dropped.
+// stream given as input is decoded as MP3 to WAV decodes it, to its true end. A WAV file of no
+// samples gives an MP3 file of no audio. Events arrive on the UI thread; events of a job
+// replaced by a later OpenSong are dropped.
 //
 // JobFailed tells whether the job whose ThreadEnded was delivered last did not write its
 // output whole: its input could not be opened or read to its natural end (a read error, a
