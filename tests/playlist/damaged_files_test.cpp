@@ -205,9 +205,7 @@ TEST_F(DamagedFiles, EndTheirJobsCleanlyAndThePlaylistPlaysOn)
             << "a temporary file left";
     }
 
-    // Damaged at their start, these are no MP3 stream that libsndfile can tell by content.
-    EXPECT_EQ(notEncoded,
-              (std::vector<std::string>{"sync lost.mp3", "bit rate index bad.mp3", "bytes flipped.mp3"}));
+    EXPECT_EQ(notEncoded, std::vector<std::string>{}) << "decoded to WAV, yet not encoded";
 
     // The road: the good song, every damaged file in turn, and the good song again.
     list += good + "\r\n";

@@ -97,9 +97,9 @@ std::unique_ptr<EncoderInput> EncoderInput::open(const std::string& path)
 {
     auto file = std::make_unique<SndfileInput>();
     bool mpeg = false;
-    if (!file->open(path, mpeg)) return nullptr;
-    if (!mpeg) return file;
-    // libsndfile stops at a damaged frame header and tells nobody.
+    if (file->open(path, mpeg) && !mpeg) return file;
+    // libsndfile stops at a damaged frame header and tells nobody, and does not know an MP3
+    // file damaged at its start at all: both are read as MP3 to WAV reads them.
     file.reset();
     SongInfo info;
     std::unique_ptr<SongFile> song = SongFile::open(path, false, info);

@@ -11,7 +11,8 @@ namespace platform::audio
 // What the encoder reads, as interleaved float samples. An MP3 stream goes through the program's
 // own MP3 decoding, the one that writes WAV files, so it is read through damage and format
 // changes to its true end; every other format libsndfile reads (WAV and the rest) goes through
-// libsndfile. Which one is told by the content, not by the file's name.
+// libsndfile. Which one is told by the content, not by the file's name: what libsndfile finds
+// to be MPEG, or cannot read at all, is for the MP3 decoding.
 class EncoderInput
 {
   public:
