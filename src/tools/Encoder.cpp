@@ -28,6 +28,9 @@ bool startNextPair(frmEncoder& w)
     return tools::StartNextPair({w.List1, w.List2, w.txtFilename, w.txtOutname, w.encode1, w.encode2,
                                  w.JobIndex, w.RunFailed, w.InFile, w.OutFile},
                                 [&w] {
+                                    // Each pair's share starts afresh: one that fails before
+                                    // its first frame shows none rather than the last pair's.
+                                    w.Label1.setCaption(std::string(frmEncoderLayout::row("Label1").Caption));
                                     w.Presswork1.OpenSong(w.InFile, w.OutFile);
                                     w.Presswork1.EncodeSong();
                                 });

@@ -166,7 +166,7 @@ TEST_F(PressworkTest, DamagedInputsAndUnwritableOutputsEndQuietly)
         {"noise", noise, true, true},
         {"header says longer", bytes.substr(0, bytes.size() / 4), true, false},
         {"header without channels", noChannels, true, true},
-        {"header only", bytes.substr(0, 44), true, true},
+        {"header only", bytes.substr(0, 44), true, false}, // no samples, as `lame` takes it
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -208,7 +208,7 @@ TEST_F(Controls, FontsAndColoursFollowTheLayout)
     const QFont base;
     for (const Case& c : {Case{{"Small Fonts", 6, false}, "DejaVu Sans", 8},
                           Case{{"Small Fonts", 6.75, true}, "DejaVu Sans", 9},
-                          Case{{"MS Sans Serif", 9.75, true}, "DejaVu Sans", 13},
+                          Case{{"MS Sans Serif", 9.75, true}, "DejaVu Sans", 12},
                           Case{{"MS Serif", 8.25, false}, "DejaVu Serif", 11}}) {
         const QFont f = forms::detail::toQFont(c.font, base);
         EXPECT_EQ(f.family(), c.family);

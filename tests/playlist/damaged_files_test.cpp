@@ -1,7 +1,8 @@
 // A corpus of damaged files, made here from good ones: each ends its job cleanly when played,
 // decoded to WAV and encoded to MP3, and a playlist of them all plays on to the next good song.
 // A job ends cleanly when it raises ThreadEnded once and leaves its output either as it was or
-// whole, with no temporary file beside it.
+// whole, with no temporary file beside it; an MP3 file encoded is as long as the WAV file
+// decoded from the same input, through damage and format changes alike.
 
 #include "RoadFixture.h"
 
@@ -161,6 +162,7 @@ TEST_F(DamagedFiles, EndTheirJobsCleanlyAndThePlaylistPlaysOn)
 
     const std::string outWav = out + "/out.wav", outMp3 = out + "/out.mp3", old = "an older file";
     std::string list = good + "\r\n";
+    std::vector<std::string> notEncoded; // decoded to WAV, not encoded
     for (const Damaged& d : corpus(readBytes(good), wav, otherRate, mono, floatWav)) {
         SCOPED_TRACE(d.name);
         const std::string file = in + "/" + d.name;
@@ -180,17 +182,30 @@ TEST_F(DamagedFiles, EndTheirJobsCleanlyAndThePlaylistPlaysOn)
         } else {
             EXPECT_TRUE(wholeWav(readBytes(outWav)));
         }
+        const bool decoded = !tw.JobFailed();
 
         writeBytes(outMp3, old);
         r = encode(pw, file, outMp3);
         EXPECT_EQ(r.ended, 1);
         if (readBytes(outMp3) != old) {
-            EXPECT_GT(decodeMp3(outMp3).frames, 0);
+            const Decoded mp3 = decodeMp3(outMp3);
+            EXPECT_GT(mp3.frames, 0);
+            ASSERT_FALSE(r.frames.empty());
+            EXPECT_EQ(r.frames.back(), pw.FrameCount() - 1) << "the share foretold ends at 100";
+            // An MP3 stream is encoded from all that MP3 to WAV makes of it.
+            if (decoded) {
+                const WavData wav = readWav(outWav);
+                EXPECT_NEAR(mp3.seconds, double(wav.samples.size()) / wav.channels / wav.rate, 0.001);
+            }
+        } else if (decoded) {
+            notEncoded.push_back(d.name);
         }
         EXPECT_EQ(dir.entries(), (std::vector<std::string>{"in", "out"}));
         EXPECT_EQ(dir.entries("out"), (std::vector<std::string>{"out.mp3", "out.wav"}))
             << "a temporary file left";
     }
+
+    EXPECT_EQ(notEncoded, std::vector<std::string>{}) << "decoded to WAV, yet not encoded";
 
     // The road: the good song, every damaged file in turn, and the good song again.
     list += good + "\r\n";

@@ -193,11 +193,26 @@ TEST_F(Tools, AFailedPairSaysSoAndTheQueueGoesOn)
     waitEnded(3);
     EXPECT_EQ(e.lblComplete.Caption() + "|" + e.Label1.Caption(), "Failed| ");
     EXPECT_EQ(readBytes(dir.path("old.mp3")), "kept");
-    pick(e.wav1, dir.path("good.wav"));
-    pick(e.mp31, dir.path("good.mp3"));
-    click(e.encode1); // the run again, the first pair failing once more
-    waitEnded(5);
-    EXPECT_EQ(e.lblComplete.Caption() + "|" + e.Label1.Caption(), "Failed|100");
+    // The run again, the first pair failing once more, then a WAV of no samples, a good one,
+    // and a failing pair whose share must not be the good pair's.
+    writeWav(dir.path("none.wav"), 22050, 1, 0, SF_FORMAT_PCM_16);
+    for (auto [in, out] :
+         {std::pair{"none.wav", "none.mp3"}, {"good.wav", "good.mp3"}, {"gone.wav", "old.mp3"}}) {
+        pick(e.wav1, dir.path(in));
+        pick(e.mp31, dir.path(out));
+    }
+    words.clear();
+    e.Presswork1.onThreadEnded = [&, handler = e.Presswork1.onThreadEnded] {
+        handler();
+        words.push_back(e.lblComplete.Caption());
+    };
+    click(e.encode1);
+    waitEnded(7);
+    EXPECT_EQ(words, (std::vector<std::string>{"Failed", "Complete", "Complete", "Failed"}));
+    EXPECT_EQ(e.Label1.Caption(), " ");
+    const Decoded none = decodeMp3(dir.path("none.mp3"));
+    EXPECT_GT(none.frames, 0);
+    EXPECT_TRUE(none.samples.empty());
 }
 
 TEST_F(Tools, DecoderStartsNothingWithoutAnInputOrAnOutput)

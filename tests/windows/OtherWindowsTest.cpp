@@ -8,6 +8,8 @@
 #include "tools/frmDecoder.h"
 #include "tools/frmEncoder.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <string>
@@ -143,4 +145,21 @@ TEST(EncoderWindow, RateChoicesAndDesignTexts)
     EXPECT_EQ(w.lblComplete.Caption(), "Complete");
     EXPECT_EQ(w.Image2.ToolTipText(), "Minimize");
     EXPECT_EQ(w.Image1.ToolTipText(), "Close");
+
+    // "100" shows whole: drawn unclipped in the label's font, all of it lies inside the label.
+    w.Show();
+    w.Label1.setCaption("100");
+    QWidget* label = w.Label1.widget();
+    QImage unclipped(label->width() * 2, label->height(), QImage::Format_RGB32);
+    unclipped.fill(Qt::black);
+    QPainter painter(&unclipped);
+    painter.setFont(label->font());
+    painter.setPen(Qt::red);
+    painter.drawText(unclipped.rect(), Qt::AlignLeft | Qt::AlignTop, "100");
+    painter.end();
+    QImage black(label->size(), QImage::Format_RGB32);
+    black.fill(Qt::black);
+    EXPECT_EQ(unclipped.copy(label->width(), 0, label->width(), label->height()), black)
+        << "a part beyond the label's right edge";
+    EXPECT_EQ(label->grab().toImage().convertToFormat(QImage::Format_RGB32), unclipped.copy(label->rect()));
 }

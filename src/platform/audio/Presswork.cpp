@@ -1,9 +1,8 @@
 #include "platform/audio/Presswork.h"
 
 #include "platform/TempOutput.h"
-#include "platform/audio/InputFile.h"
+#include "platform/audio/EncoderInput.h"
 #include "platform/audio/JobEvents.h"
-#include "platform/audio/Sndfile.h"
 
 #include <algorithm>
 #include <atomic>
@@ -23,7 +22,7 @@ namespace
 {
 
 constexpr int32_t DefaultBitRate = 128000;
-constexpr sf_count_t ChunkFrames = 8192;
+constexpr size_t ChunkFrames = 8192;
 
 // The MPEG rate nearest to what was asked for.
 int nearestMpegRate(int32_t hz)
@@ -51,14 +50,6 @@ struct LameHandle {
     ~LameHandle()
     {
         if (gf) lame_close(gf);
-    }
-};
-
-struct SoundFile {
-    SNDFILE* f = nullptr;
-    ~SoundFile()
-    {
-        if (f) sndfile::close(f);
     }
 };
 
@@ -115,24 +106,23 @@ void Presswork::Impl::run(Job job, uint32_t serial) noexcept
 
 bool Presswork::Impl::encode(const Job& job, uint32_t serial)
 {
-    SF_INFO info{};
-    InputFile input;
-    SoundFile in;
-    in.f = input.open(job.input) ? sndfile::openFd(input.fd(), SFM_READ, &info, SF_FALSE) : nullptr;
-    if (!in.f || info.channels < 1 || info.samplerate <= 0 || info.frames <= 0) return false;
-    const int channels = std::min(info.channels, 2); // beyond two, the first two are kept
+    const std::unique_ptr<EncoderInput> in = EncoderInput::open(job.input);
+    if (!in) return false;
+    const int inChannels = in->channels();
+    const int channels = std::min(inChannels, 2); // beyond two, the first two are kept
 
     LameHandle lame;
     lame_t gf = lame.gf;
     if (!gf) return false;
     lame_set_num_channels(gf, channels);
     lame_set_mode(gf, channels == 1 ? MONO : JOINT_STEREO);
-    lame_set_in_samplerate(gf, info.samplerate);
+    lame_set_in_samplerate(gf, in->rate());
     if (job.sampleRate > 0) lame_set_out_samplerate(gf, nearestMpegRate(job.sampleRate));
     lame_set_VBR(gf, vbr_off);
     // LAME takes an unsupported bit rate as the nearest one it supports; 0 is its default.
     lame_set_brate(gf, std::clamp(int(std::lround(job.bitRate / 1000.0)), 0, 640));
-    lame_set_num_samples(gf, info.frames > 0xFFFFFFFF ? 0xFFFFFFFF : (unsigned long)info.frames);
+    // LAME predicts the frames from it, resampled to the output rate, for the window's share.
+    lame_set_num_samples(gf, (unsigned long)std::min<uint64_t>(in->frames(), 0xFFFFFFFF));
     lame_set_bWriteVbrTag(gf, 1);
     if (lame_init_params(gf) < 0) return false;
     frameCount = lame_get_totalframes(gf);
@@ -147,12 +137,14 @@ bool Presswork::Impl::encode(const Job& job, uint32_t serial)
         return false;
     }
 
-    std::vector<float> pcm(size_t(ChunkFrames * info.channels)), left(ChunkFrames), right(ChunkFrames);
+    std::vector<float> pcm(ChunkFrames * size_t(inChannels)), left(ChunkFrames), right(ChunkFrames);
     // LAME's bound for a buffer of n samples: 1.25 n + 7200 bytes.
     std::vector<unsigned char> mp3(size_t(1.25 * ChunkFrames) + 7200);
     int32_t reported = 0;
     const auto report = [&] {
-        const int32_t done = lame_get_frameNum(gf);
+        // An MP3 input's length is only known once decoded: frames beyond the count foretold
+        // (a stream joined from two rates) are not told, so the share never passes 100.
+        const int32_t done = std::min(lame_get_frameNum(gf), frameCount.load());
         events.postActFrames(serial, reported, done); // one event per frame, also after a jump
         reported = std::max(reported, done);
     };
@@ -162,11 +154,11 @@ bool Presswork::Impl::encode(const Job& job, uint32_t serial)
 
     for (;;) {
         if (cancelled) return false;
-        const sf_count_t n = sndfile::readFloatFrames(in.f, pcm.data(), ChunkFrames);
-        if (n <= 0) break;
-        for (sf_count_t i = 0; i < n; ++i) {
-            left[size_t(i)] = fullScale(pcm[size_t(i * info.channels)]);
-            if (channels == 2) right[size_t(i)] = fullScale(pcm[size_t(i * info.channels + 1)]);
+        const size_t n = in->read(pcm.data(), ChunkFrames);
+        if (n == 0) break;
+        for (size_t i = 0; i < n; ++i) {
+            left[i] = fullScale(pcm[i * size_t(inChannels)]);
+            if (channels == 2) right[i] = fullScale(pcm[i * size_t(inChannels) + 1]);
         }
         // Mono goes through the non-interleaved call with no right channel.
         if (!put(lame_encode_buffer_ieee_float(gf, left.data(), channels == 2 ? right.data() : nullptr,
@@ -175,7 +167,7 @@ bool Presswork::Impl::encode(const Job& job, uint32_t serial)
         report();
     }
     // An end of input short of its natural end leaves the MP3 without what could not be read.
-    if (sndfile::error(in.f) != SF_ERR_NO_ERROR || !input.intact()) return false;
+    if (!in->whole()) return false;
     if (!put(lame_encode_flush(gf, mp3.data(), int(mp3.size())))) return false;
     report();
     // The LAME tag frame goes over the first frame, so players know the exact length.

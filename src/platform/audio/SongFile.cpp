@@ -220,6 +220,16 @@ std::unique_ptr<SongFile> SongFile::open(const std::string& path, bool stereoOnl
         if (mpg123_scan(mh.get()) != MPG123_OK) return nullptr;
         frames = mpg123_framelength(mh.get());
     }
+    // What decoding will give, per channel. Each frame comes out at the song's rate, as many
+    // samples as a frame of the opening format where frames of another rate last as long, less
+    // the encoder's delay and padding that gapless decoding takes off; the decoder's own count,
+    // taken before a handle that scanned is replaced, is the better one for a file cut short.
+    long delay = 0, padding = 0;
+    mpg123_getstate(mh.get(), MPG123_ENC_DELAY, &delay, nullptr);
+    mpg123_getstate(mh.get(), MPG123_ENC_PADDING, &padding, nullptr);
+    found.samples =
+        std::max<int64_t>(mpg123_length(mh.get()), int64_t(frames) * mpg123_spf(mh.get()) -
+                                                       std::max(delay, 0L) - std::max(padding, 0L));
     const double tpf = mpg123_tpf(mh.get());
     mpg123_frameinfo2 fi{};
     if (frames <= 0 || frames > INT32_MAX || tpf <= 0 || mpg123_info2(mh.get(), &fi) != MPG123_OK)
@@ -252,6 +262,28 @@ std::unique_ptr<SongFile> SongFile::open(const std::string& path, bool stereoOnl
 SongFile::~SongFile()
 {
     closeHandle(mh_);
+}
+
+int SongFile::decodeFrame(off_t& num, int16_t*& samples, size_t& count)
+{
+    for (;;) {
+        unsigned char* audio = nullptr;
+        size_t bytes = 0;
+        const int err = mpg123_decode_frame(mh_, &num, &audio, &bytes);
+        if (err == MPG123_NEW_FORMAT) {
+            // The decoder converts every frame to the song's format; should it ever give
+            // another, those samples are passed over.
+            long r = 0;
+            int c = 0, e = 0;
+            sameFormat_ = mpg123_getformat(mh_, &r, &c, &e) == MPG123_OK && r == rate_ && c == channels_;
+            if (bytes == 0) continue;
+        } else if (err != MPG123_OK) {
+            return err;
+        }
+        samples = reinterpret_cast<int16_t*>(audio);
+        count = sameFormat_ ? bytes / sizeof(int16_t) : 0;
+        return MPG123_OK;
+    }
 }
 
 } // namespace platform::audio

@@ -15,6 +15,7 @@ struct BlockReader; // how the decoder reads the file
 
 struct SongInfo {
     int32_t frameCount = 0;
+    int64_t samples = 0; // per channel, that decoding gives: as far as known before it
     float frameMs = 0;
     int32_t frequency = 0;     // Hz
     int32_t bitrate = 0;       // kbps; the average for a VBR file
@@ -35,6 +36,10 @@ class SongFile
 
     // Positioned at the first frame; it never scanned the file, so it decodes as mpg123 does.
     mpg123_handle* handle() const { return mh_; }
+    // The next frame's samples, interleaved, with its number: MPG123_OK, else MPG123_DONE at the
+    // natural end or the code of a stream that cannot be decoded further. Samples that come in
+    // another format than the song's are passed over (count 0) rather than given in the wrong one.
+    int decodeFrame(off_t& num, int16_t*& samples, size_t& count);
     long rate() const { return rate_; }
     int channels() const { return channels_; }
     const InputFile& input() const { return input_; }
@@ -47,6 +52,7 @@ class SongFile
     mpg123_handle* mh_ = nullptr;
     long rate_ = 0;
     int channels_ = 0;
+    bool sameFormat_ = true;
 };
 
 // Latin-1 to UTF-8, up to the first NUL, trailing blanks removed (ID3v1 fields).

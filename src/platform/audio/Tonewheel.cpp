@@ -181,7 +181,6 @@ bool Tonewheel::Impl::decode(SongFile& song, const std::string& out, Start job)
     FrameBatch batch(events, serial, toDevice ? perReport : 32, paced);
     batch.setSeek(job.seek);
     int err = MPG123_OK;
-    bool sameFormat = true;
     for (;;) {
         int32_t seek = -1;
         if (!checkpoint(sound.get(), batch, seek)) return false;
@@ -190,21 +189,10 @@ bool Tonewheel::Impl::decode(SongFile& song, const std::string& out, Start job)
             if (sound) sound->drop();
         }
         off_t num = 0;
-        unsigned char* audio = nullptr;
-        size_t bytes = 0;
-        err = mpg123_decode_frame(mh, &num, &audio, &bytes);
-        if (err == MPG123_NEW_FORMAT) {
-            // The decoder converts every frame to the song's format; should it ever give
-            // another, those samples are passed over rather than written in the wrong one.
-            long r = 0;
-            int c = 0, e = 0;
-            sameFormat = mpg123_getformat(mh, &r, &c, &e) == MPG123_OK && r == rate && c == channels;
-            if (bytes == 0) continue;
-        } else if (err != MPG123_OK) {
-            break; // the end, or a stream that cannot be decoded further
-        }
-        auto* samples = reinterpret_cast<int16_t*>(audio);
-        const size_t count = sameFormat ? bytes / sizeof(int16_t) : 0;
+        int16_t* samples = nullptr;
+        size_t count = 0;
+        err = song.decodeFrame(num, samples, count);
+        if (err != MPG123_OK) break; // the end, or a stream that cannot be decoded further
         if (toDevice) {
             const int a = volumeA, b = volumeB;
             if (a != 100 || b != 100)
