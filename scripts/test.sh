@@ -3,7 +3,7 @@
 # also a short run of every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh --tests
 werror=OFF
 [[ "${CI:-}" == "true" ]] && werror=ON
 jobs=${SONAVEL_JOBS:-$(nproc)}
@@ -15,7 +15,7 @@ fi
 
 run_suite() {  # <build dir> <extra cmake args...>
   local dir=$1; shift
-  cmake -S . -B "$dir" -DSONAVEL_WERROR=$werror "$@" >/dev/null
+  cmake -S . -B "$dir" -DSONAVEL_TESTS=ON -DSONAVEL_WERROR=$werror "$@" >/dev/null
   cmake --build "$dir" -j"$jobs"
   (cd "$dir" && ctest --output-on-failure -j"$jobs")
 }
