@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # A user's session end to end, in an X server of its own, driven only by clicks at the layout's
 # places and keys: load a playlist, drive playback from both windows, the Options menu, both
-# conversion tools, exit, and a second start that plays the saved playlist again. What the
-# program does is read from the screen (digits against the digit bitmaps, buttons against the
-# skin images) and from the files it writes.
+# conversion tools, exit in the middle of a conversion, and a second start that plays the saved
+# playlist again. What the program does is read from the screen (digits against the digit
+# bitmaps, buttons against the skin images) and from the files it writes. The output folder gets
+# screenshots, the README's among them.
 # Usage: session_e2e.sh <sonavel> <skin images folder> <digit bitmaps folder> <output folder>
 set -euo pipefail
 
@@ -83,31 +84,36 @@ if command -v openbox >/dev/null; then
     echo "window manager: openbox"
 fi
 
-# Songs told apart on screen by their total time, and a WAV at another rate for the encoder.
+# Songs told apart on screen by their total time, a WAV at another rate for the encoder, and
+# one that the encoder works on long enough for the program to be left in the middle: 20
+# minutes of 8 kHz 8-bit mono (9.6 MB), some 9 s of encoding at 48 kHz.
 music=$work/music
 mkdir -p "$music" "$work/config"
-make_wav() {  # <path> <seconds> <rate>: a 16-bit stereo tone
+make_wav() {  # <path> <seconds> <rate> [mono8]: a tone, 16-bit stereo or 8-bit mono
     python3 - "$@" <<'EOF'
 import math, struct, sys, wave
 path, seconds, rate = sys.argv[1], float(sys.argv[2]), int(sys.argv[3])
-second = b"".join(struct.pack("<hh", v, v) for v in
-                  (int(8000 * math.sin(2 * math.pi * 440 * i / rate)) for i in range(rate)))
+channels, fmt, scale, zero = (1, "<B", 30, 128) if sys.argv[4:] == ["mono8"] else (2, "<h", 8000, 0)
+second = b"".join(struct.pack(fmt, zero + int(scale * math.sin(2 * math.pi * 440 * i / rate))) * channels
+                  for i in range(rate))
 whole, rest = divmod(int(seconds * rate), rate)
 with wave.open(path, "wb") as w:
-    w.setnchannels(2); w.setsampwidth(2); w.setframerate(rate)
-    w.writeframes(second * whole + second[:rest * 4])
+    w.setnchannels(channels); w.setsampwidth(struct.calcsize(fmt)); w.setframerate(rate)
+    w.writeframes(second * whole + second[:rest * len(second) // rate])
 EOF
 }
 wav_info() {  # <path> -> "<rate> <frames>"
     python3 -c 'import sys, wave; w = wave.open(sys.argv[1]); print(w.getframerate(), w.getnframes())' "$1"
 }
 declare -A total_of=([a]=30 [b]=45 [c]=60)
-for song in a b c; do
+songs=(a b c) # in the playlist's order
+for song in "${songs[@]}"; do
     make_wav "$work/$song.wav" "${total_of[$song]}.5" 44100
     lame --quiet -b 128 "$work/$song.wav" "$music/$song.mp3"
 done
 printf '%s\r\n' "$music/a.mp3" "$music/b.mp3" "$music/c.mp3" >"$music/list.m3u"
 make_wav "$work/in48.wav" 8.25 48000
+make_wav "$work/long.wav" 1200 8000 mono8
 
 # Real-time pace, without sound: no device is reachable from the program.
 : >"$work/no-sound.conf"
@@ -341,13 +347,24 @@ until_seen 5 "the play button pressed" looks player imgplay 2655 1920 down
 until_seen 10 "the elapsed time running" time_is elapsed "s >= 2"
 figure=("$(px 4905)" "$(px 1350)" "$(px 255)" "$(px 240)")
 volume_start=$(crop_sig "${figure[@]}")
-# The playing entry is selected: its band, in a column that no text reaches, is a row high.
+# The playlist's selection band, in a column that no text reaches: a digit a pixel from the
+# list's top, 1 where the band lies.
 list_x=$(($(px 190) + 300)) list_y=$(px 180)
+band_column() {
+    convert "$shot" -crop "1x60+$((ox + list_x))+$((oy + list_y))" +repage -depth 8 txt:- |
+        awk 'NR > 1 {printf "%d", $2 != "(0,0,0)"}'
+}
+# The playing entry is selected: its band is a row high.
 use_window "$playlist"
-band=$(convert "$shot" -crop "1x60+$((ox + list_x))+$((oy + list_y))" +repage -depth 8 txt:- |
-    awk 'NR > 1 {printf "%d", $2 != "(0,0,0)"}')
+band=$(band_column)
 [[ $band =~ ^(1+)0 ]] || fail "the playlist's first row is not selected (column: $band)"
 row_h=${#BASH_REMATCH[1]}
+selected_row() {  # <row>: the only one whose band shows
+    local want='' i
+    for ((i = 0; i < 60; i++)); do want+=$((i / row_h == $1)); done
+    seen="the playlist's column $(band_column)"
+    [[ $seen == *" $want" ]]
+}
 list_start=$(crop_sig 0 0 "$lw" "$lh")
 use_window "$main"
 
@@ -448,6 +465,10 @@ step "switch to the strip and back"
 snap
 time_is elapsed "s >= 0" || fail "no elapsed time before the switch: $seen"
 main_elapsed=$seen_s
+# The song playing, by its row in the playlist: a song's start selects it.
+use_window "$playlist"
+for entry in 0 1 2; do selected_row "$entry" && break; done || fail "no single playlist row selected: $seen"
+use_window "$main"
 click 4900 80 135 150
 until_hidden "$main" "the switch to the strip"
 find_window '' 158x12
@@ -458,6 +479,14 @@ use_window "$strip"
 until_seen 5 "the strip's play button lit" looks shade PlayS 870 40 down
 until_seen 10 "the strip's elapsed time running" time_is strip "s != $main_elapsed"
 pause_resume strip 1030 40 60 90 shade PauseS down PauseS up
+click 1470 40 105 90
+use_window "$playlist"
+until_seen 10 "the entry after row $entry started by the strip's Next" selected_row $(((entry + 1) % 3))
+use_window "$strip"
+click 1310 40 105 90
+use_window "$playlist"
+until_seen 10 "row $entry started again by the strip's Previous" selected_row "$entry"
+use_window "$strip"
 click 1950 40 120 90
 until_hidden "$strip" "the way back from the strip"
 find_window '' 370x186
@@ -465,10 +494,12 @@ read -r x y _ _ <<<"$(geometry "$found")"
 [[ $found == "$main" && $x -eq $mx && $y -eq $my ]] || fail "window $found at $x,$y came back, not $main at $mx,$my"
 use_window "$main"
 until_seen 5 "the main window's pause button after resuming on the strip" looks player imgpause 2940 1920 up
+time_is total "s == ${total_of[${songs[entry]}]}" || fail "back from the strip: $seen, not the song of row $entry"
 
 # In the tool window titled <title>: an input and an output named through the two pickers, the
-# conversion started, then the window closed; the buttons' places are given in twips.
-convert_in() {  # <title> <input> <output> <input button> <output button> <start button> <close button>
+# conversion started, then, given a close button, the output awaited and the window closed; the
+# buttons' places are given in twips.
+convert_in() {  # <title> <input> <output> <input button> <output button> <start button> [<close button>]
     find_window "^$1\$"
     local tool=$found
     use_window "$tool"
@@ -483,6 +514,7 @@ convert_in() {  # <title> <input> <output> <input button> <output button> <start
         until_seen 5 "${names[i]} named in the $1" crop_is 0 0 339 150 changed "$before"
     done
     click $6
+    [[ -n ${7:-} ]] || return 0
     until_file "$3"
     click $7
     until_hidden "$tool" "the $1's close button"
@@ -511,8 +543,30 @@ convert_in Encoder "$work/in48.wav" "$work/out.mp3" "440 1740 900 285" "1500 174
 mpg123 -q -w "$work/out-decoded.wav" "$work/out.mp3"
 check_wav "$work/out-decoded.wav" 48000 "$work/in48.wav"
 
-step "exit through the close button"
+step "exit through the close button while the encoder writes over an older file"
+# The older file has known bytes and a folder of its own, where the job's temporary file shows.
+old_dir=$work/older
+mkdir "$old_dir"
+cp "$work/out.mp3" "$old_dir/out.mp3"
+options "Down Down Right" "Return"
+find_window '^Encoder$'
+use_window "$found"
+# 48 kHz out, the sample rate box's last entry, picked with the keys.
+click 3045 1140 1455 270
+xdotool key Down Down Down Down
+convert_in Encoder "$work/long.wav" "$old_dir/out.mp3" "440 1740 900 285" "1500 1740 855 285" \
+    "2700 1740 780 285"
+# The job runs: its temporary file holds MPEG-1 frames at 48 kHz (rate bits 01).
+writing() {
+    local part
+    part=$(compgen -G "$old_dir/.out.mp3.*.part") || return 1
+    [[ $(od -An -tx1 -N3 "$part" | tr -d ' ') =~ ^fffb.[4-7]$ ]]
+}
+poll 100 writing || fail "no 48 kHz MP3 frames in a temporary file in $old_dir: $(ls -A "$old_dir")"
+# The encoder lies over the close button; a window manager raises the window clicked.
+xdotool windowraise "$main"
 use_window "$main"
+until_seen 5 "the main window's close button uncovered" looks player imgClose 5295 90 up
 click 5295 90 120 120
 ended() {
     ! kill -0 "$app_pid" 2>/dev/null
@@ -521,6 +575,8 @@ poll 100 ended || fail "the program still runs after its close button"
 status=0
 wait "$app_pid" || status=$?
 [[ $status -eq 0 ]] || fail "the program ended with status $status"
+[[ $(ls -A "$old_dir") == out.mp3 ]] || fail "left in $old_dir: $(ls -A "$old_dir")"
+cmp -s "$work/out.mp3" "$old_dir/out.mp3" || fail "the older $old_dir/out.mp3 was changed"
 
 step "start again: the playlist comes back and plays"
 launch
@@ -535,4 +591,12 @@ until_seen 10 "the elapsed time running after the restart" time_is elapsed "s >=
 use_window "$playlist"
 until_seen 5 "the playlist as loaded, its first entry selected" crop_is 0 0 "$lw" "$lh" same "$list_start"
 import -window root "$outdir/e2e-restart.png"
+# For the README: the main window and the playlist docked at its right edge, nothing else (the
+# ground below the shorter one transparent), in 255 colours.
+read -r mx my mw mh <<<"$(geometry "$main")"
+read -r lx ly lw lh <<<"$(geometry "$playlist")"
+convert -size $((lx + lw - mx))x$((lh > mh ? lh : mh)) xc:none \
+    \( "$shot" -crop "${mw}x$mh+$mx+$my" +repage \) -composite \
+    \( "$shot" -crop "${lw}x$lh+$lx+$ly" +repage \) -geometry +$((lx - mx))+$((ly - my)) -composite \
+    -strip -dither None -colors 255 PNG8:"$outdir/screenshot.png"
 step "session done"
