@@ -3,6 +3,7 @@
 // Fresh windows, program-wide state and a manual clock for each test of the playback road.
 
 #include "compact/Shade.h"
+#include "platform/audio/AudioTesting.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Testing.h"
 #include "player/Globals.h"
@@ -13,6 +14,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <initializer_list>
 #include <string>
 
@@ -30,7 +32,11 @@ class RoadTest : public ::testing::Test
         VolumeLevel = 0;
         ElapsedMs = 0;
     }
-    ~RoadTest() override { testsupport::unloadWindows(); }
+    ~RoadTest() override
+    {
+        platform::audio::setFrameHookForTesting({});
+        testsupport::unloadWindows();
+    }
 
     Player& player() { return forms::the<Player>(); }
     Shade& shade() { return forms::the<Shade>(); }
@@ -44,5 +50,17 @@ class RoadTest : public ::testing::Test
     // Runs the UI thread's events until pred holds; false after a generous bound.
     template <typename Pred> static bool pumpUntil(Pred pred) { return QTest::qWaitFor(pred, 30000); }
 
+    // From here on the main window's job pauses itself, from its own thread, at the first frame
+    // it plays once holdNext is set: however fast the silent output runs, nothing moves until
+    // the test lets it go.
+    void holdPlayback()
+    {
+        platform::Tonewheel* wheel = &player().Tonewheel1;
+        platform::audio::setFrameHookForTesting([this, wheel](int32_t, const int16_t*, size_t) {
+            if (holdNext.exchange(false)) wheel->PauseSong();
+        });
+    }
+
     forms::testing::ManualClock clock;
+    std::atomic<bool> holdNext{true};
 };

@@ -3,14 +3,11 @@
 // Fresh windows and state, scripted dialogs, a temporary folder, and a song that stays playing.
 
 #include "audio/AudioFixtures.h"
-#include "platform/audio/AudioTesting.h"
 #include "playlist/RoadFixture.h"
 
 #include <QAbstractItemView>
-#include <atomic>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 
 class PlwinTest : public RoadTest
 {
@@ -24,19 +21,14 @@ class PlwinTest : public RoadTest
         std::ofstream(dir.path(name), std::ios::binary) << content;
         return dir.path(name);
     }
-    ~PlwinTest() override { platform::audio::setFrameHookForTesting({}); }
-
-    // A job held paused: it neither ends nor needs a sound device. It pauses itself at its
-    // first frame, however far the silent output would have let it run before a pause from here.
+    // A job held paused: it neither ends nor needs a sound device.
     void playing()
     {
         const std::string song = dir.path("playing.mp3");
         if (!std::filesystem::exists(song)) audiotest::writeMp3(song, audiotest::plainMp3(22050, 1, 20));
         platform::Tonewheel* wheel = &player().Tonewheel1;
-        auto held = std::make_shared<std::atomic<bool>>(false);
-        platform::audio::setFrameHookForTesting([wheel, held](int32_t, const int16_t*, size_t) {
-            if (!held->exchange(true)) wheel->PauseSong();
-        });
+        holdNext = true;
+        holdPlayback();
         wheel->OpenSong(song, "");
         wheel->PlaySong();
         ASSERT_NE(wheel->IsPlaying(), 0);

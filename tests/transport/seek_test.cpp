@@ -26,12 +26,7 @@ class Seek : public RoadTest
     {
         Player& p = player();
         p.Show();
-        // Hold the job after its first frame, and after the first frame of each resume, so
-        // nothing moves until the test lets it go, however fast the output takes the frames.
-        platform::Tonewheel* wheel = &p.Tonewheel1;
-        platform::audio::setFrameHookForTesting([this, wheel](int32_t, const int16_t*, size_t) {
-            if (holdNext.exchange(false)) wheel->PauseSong();
-        });
+        holdPlayback(); // at its first frame, and at the first frame of each resume
         auto handler = p.Tonewheel1.onActFrame;
         p.Tonewheel1.onActFrame = [this, handler](int32_t f) {
             frames.push_back(f);
@@ -54,11 +49,7 @@ class Seek : public RoadTest
         forms::testing::move(thumb(), 1, 30 + dx, 30);
         forms::testing::release(thumb(), 1, 30 + dx - float(thumb().Left() - from), 30);
     }
-    void TearDown() override
-    {
-        player().Tonewheel1.StopSong();
-        platform::audio::setFrameHookForTesting({});
-    }
+    void TearDown() override { player().Tonewheel1.StopSong(); }
     // Lets the job go on and returns the first frame it plays, after which it waits again.
     int32_t resumedAt()
     {
@@ -71,7 +62,6 @@ class Seek : public RoadTest
     forms::PictureBox& thumb() { return player().Picture11; }
 
     audiotest::TempDir dir;
-    std::atomic<bool> holdNext{true};
     std::vector<int32_t> frames;
 };
 
