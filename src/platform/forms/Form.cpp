@@ -1,5 +1,6 @@
 #include "platform/forms/Form.h"
 
+#include "platform/X11.h"
 #include "platform/forms/Internal.h"
 #include "platform/forms/PictureData.h"
 #include "platform/forms/Pointer.h"
@@ -198,10 +199,12 @@ void Form::setVisible(bool visible)
     }
     if (titleBehind_) w->setWindowTitle(detail::qs(caption_));
     titleBehind_ = false;
-    if (w->isMinimized())
+    if (w->isMinimized()) {
         w->showMinimized();
-    else
+    } else {
+        platform::x11::clearStaleIconicHint(w);
         w->show();
+    }
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) w->raise();
 }
 
