@@ -21,7 +21,7 @@ namespace
 
 struct Icon {
     NotifyIconData data;
-    QPointer<QSystemTrayIcon> shown; // none where the desktop has no tray
+    QPointer<QSystemTrayIcon> shown; // docked in the desktop's tray whenever there is one
     std::unique_ptr<forms::Timer> heldClick;
 };
 
@@ -154,7 +154,9 @@ bool Shell_NotifyIcon(int message, const NotifyIconData& data)
         icon.data = data;
         icon.data.uFlags = 0;
         icon.heldClick = heldClickTimer(key);
-        if (QCoreApplication::instance() && QSystemTrayIcon::isSystemTrayAvailable()) {
+        // Made even while the desktop has no tray: Qt docks it in a tray that starts later,
+        // as a desktop's panel may start after its programs.
+        if (qGuiApp) {
             icon.shown = new QSystemTrayIcon(QCoreApplication::instance());
             QObject::connect(icon.shown.data(), &QSystemTrayIcon::activated, icon.shown.data(),
                              [key](QSystemTrayIcon::ActivationReason reason) { activated(key, reason); });
