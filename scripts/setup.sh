@@ -10,7 +10,7 @@ packages=(
   libmpg123-dev mpg123
   libmp3lame-dev
   libsndfile1-dev
-  libsqlite3-dev libfontconfig-dev
+  libsqlite3-dev libfontconfig-dev libxcb1-dev
   fonts-dejavu-core
 )
 case "${1:-}" in
@@ -21,6 +21,7 @@ case "${1:-}" in
       lame
       clang libclang-rt-14-dev
       xvfb xauth xdotool imagemagick python3
+      openbox trayer x11-utils
       libx11-dev
     )
     ;;

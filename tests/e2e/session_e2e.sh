@@ -5,6 +5,9 @@
 # playlist again. What the program does is read from the screen (digits against the digit
 # bitmaps, buttons against the skin images) and from the files it writes. The output folder gets
 # screenshots, the README's among them.
+# The session runs under a window manager, as every user's does, and its input is a hand's: a
+# press and a release some tens of milliseconds apart, drags in steps, and the pointer rests
+# where it clicked until the screen shows that the program took the click.
 # Usage: session_e2e.sh <sonavel> <skin images folder> <digit bitmaps folder> <output folder>
 set -euo pipefail
 
@@ -12,11 +15,11 @@ mkdir -p "$4"
 program=$(realpath "$1") skins=$(realpath "$2") digits=$(realpath "$3") outdir=$(realpath "$4")
 rm -f "$outdir/failure.png"
 work=$(mktemp -d)
-xvfb_pid='' wm_pid='' app_pid=''
+xvfb_pid='' wm_pid='' app_pid='' tray_pid=''
 
 cleanup() {
     local pid
-    for pid in $app_pid $wm_pid $xvfb_pid; do
+    for pid in $app_pid $tray_pid $wm_pid $xvfb_pid; do
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
@@ -78,11 +81,20 @@ if [[ -z $display_number ]]; then
     exit 77
 fi
 export DISPLAY=":$display_number"
-if command -v openbox >/dev/null; then
-    openbox --sm-disable >"$work/wm.log" 2>&1 &
-    wm_pid=$!
-    echo "window manager: openbox"
-fi
+# A window manager changes what a click does (a press on an unfocused window focuses and raises
+# it first) and what the windows' buttons do: without one the session says nothing of either.
+command -v openbox >/dev/null || fail "no window manager: openbox is not installed (scripts/setup.sh --tests installs it)"
+openbox --sm-disable >"$work/wm.log" 2>&1 &
+wm_pid=$!
+wm_running() {
+    kill -0 "$wm_pid" 2>/dev/null && xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+for _ in $(seq 1 100); do
+    wm_running && break
+    sleep 0.2
+done
+wm_running || fail "no window manager could be started: openbox says: $(cat "$work/wm.log")"
+echo "window manager: openbox"
 
 # Songs told apart on screen by their total time, a WAV at another rate for the encoder, and
 # one that the encoder works on long enough for the program to be left in the middle: 20
@@ -189,7 +201,8 @@ new_window() {  # <what> <window ids>
     poll 100 other_window "$@" || fail "$what did not appear"
 }
 not_shown() {  # <window>
-    [[ " $(shown_windows) " != *" $1 "* ]]
+    seen="the shown windows $(shown_windows)"
+    [[ " $seen " != *" $1 "* ]]
 }
 until_hidden() {  # <window> <what>
     poll 100 not_shown "$1" || fail "$2: window $1 still shown"
@@ -203,12 +216,6 @@ use_window() {
 # Twips to pixels, rounded as the program rounds them.
 px() {
     echo $((($1 * 2 + 15) / 30))
-}
-# A click in the middle of a control at <left> <top>, <width> x <height> twips; the pointer
-# then leaves, so that no tooltip covers what is read next.
-click() {  # <left> <top> <width> <height> [button]
-    xdotool mousemove $((ox + $(px "$1") + $(px "$3") / 2)) $((oy + $(px "$2") + $(px "$4") / 2)) \
-        click "${5:-1}" mousemove 0 0
 }
 
 # Screen reading: a crop is compared exactly, through the checksum of its raw pixels.
@@ -293,6 +300,32 @@ until_seen() {  # <seconds> <what is awaited> <check...>
     done
 }
 
+# A hand's click at a screen point: the pointer comes to rest, the button goes down and comes up
+# a moment later. The pointer stays there.
+press_release() {  # <x> <y> [button]
+    xdotool mousemove "$1" "$2" sleep 0.05 mousedown "${3:-1}" sleep 0.08 mouseup "${3:-1}"
+}
+# The pointer leaves for the screen's corner, so that no tooltip covers what is read next.
+leave() {
+    xdotool mousemove 0 0
+}
+# A click in the middle of a control at <left> <top>, <width> x <height> twips of the window
+# last used. The pointer leaves only once the check shows that the program took the click: a
+# window manager may hold a click on a window that is not the focused one until it has focused
+# it, and a pointer moved on before then would be where the program sees the release.
+click() {  # <left> <top> <width> <height> <seconds> <what is awaited> <check...>
+    press_release $((ox + $(px "$1") + $(px "$3") / 2)) $((oy + $(px "$2") + $(px "$4") / 2))
+    shift 4
+    until_seen "$@"
+    leave
+}
+# Runs a check with the places of another window.
+in_window() {  # <window> <check...>
+    local ox oy
+    use_window "$1"
+    "${@:2}"
+}
+
 # The Options menu by a right click on the main window's background, then keys to an entry,
 # and more keys once its sub-menu is open. Its entries: About, Sonavel Tools, Volume Up, Volume
 # Down, Exit Encoder, Exit Decoder, Exit Sonavel.
@@ -300,10 +333,11 @@ options() {  # <keys> [<keys in the sub-menu>]
     local before menu
     before=$(shown_windows)
     use_window "$main"
-    xdotool mousemove $((ox + 10)) $((oy + 10)) click 3
+    press_release $((ox + 10)) $((oy + 10)) 3
     new_window "the Options menu" $before
     menu=$found
-    xdotool mousemove 0 0 key $1
+    leave
+    xdotool key $1
     if [[ -n ${2:-} ]]; then
         new_window "the sub-menu" $before $menu
         xdotool key $2
@@ -317,9 +351,6 @@ answer_dialog() {  # <title pattern> <path>
     xdotool type --delay 10 "$2"
     xdotool key Return
     until_hidden "$dialog" "the file dialog given $2"
-}
-until_file() {  # <path>: conversions write their output under another name and rename it whole
-    poll 300 test -f "$1" || fail "no $1 written"
 }
 
 step "start with a fresh settings folder"
@@ -340,7 +371,7 @@ until_seen 10 "the play button in its normal look" looks player imgplay 2655 192
 import -window root "$outdir/e2e-start.png"
 
 step "load the playlist through the main window's Load button"
-click 4080 1920 270 255
+click 4080 1920 270 255 10 "the Load Playlist dialog" window_shown '^Load Playlist$'
 answer_dialog '^Load Playlist$' "$music/list.m3u"
 until_seen 15 "the first song's total time" time_is total "s == ${total_of[a]}"
 until_seen 5 "the play button pressed" looks player imgplay 2655 1920 down
@@ -372,73 +403,69 @@ use_window "$main"
 # standing still, then its normal look and the row running again.
 pause_resume() {  # <row> <left> <top> <width> <height> <skin> <image> <look> when paused, <image> <look> not
     local paused
-    click "$2" "$3" "$4" "$5"
-    until_seen 5 "the paused look" looks "$6" "$7" "$2" "$3" "$8"
+    click "$2" "$3" "$4" "$5" 5 "the paused look" looks "$6" "$7" "$2" "$3" "$8"
     until_seen 10 "the $1 time standing while paused" still "$1"
     paused=$seen_s
-    click "$2" "$3" "$4" "$5"
-    until_seen 5 "the pause button's normal look" looks "$6" "$9" "$2" "$3" "${10}"
+    click "$2" "$3" "$4" "$5" 5 "the pause button's normal look" looks "$6" "$9" "$2" "$3" "${10}"
     until_seen 10 "the $1 time running again" time_is "$1" "s > $paused"
 }
 
 step "pause, resume, stop, play"
 pause_resume elapsed 2940 1920 270 255 player imgPauseP up imgpause up
 until_seen 10 "a few seconds played" time_is elapsed "s >= 3"
-click 3225 1920 270 255
-until_seen 5 "the stop button pressed" looks player imgstop 3225 1920 down
+click 3225 1920 270 255 5 "the stop button pressed" looks player imgstop 3225 1920 down
 until_seen 5 "the play button's normal look after stop" looks player imgplay 2655 1920 up
 until_seen 10 "the elapsed time standing after stop" still elapsed
 stopped=$seen_s
-click 2655 1920 270 255
-until_seen 5 "the play button pressed again" looks player imgplay 2655 1920 down
+click 2655 1920 270 255 5 "the play button pressed again" looks player imgplay 2655 1920 down
 until_seen 10 "the song started over" time_is elapsed "s < $stopped"
 time_is total "s == ${total_of[a]}" || fail "play after stop: $seen, not the first song"
 
 step "next, previous"
-click 3795 1920 270 255
-until_seen 10 "the second song after Next" time_is total "s == ${total_of[b]}"
-click 3510 1920 270 255
-until_seen 10 "the first song after Previous" time_is total "s == ${total_of[a]}"
+click 3795 1920 270 255 10 "the second song after Next" time_is total "s == ${total_of[b]}"
+click 3510 1920 270 255 10 "the first song after Previous" time_is total "s == ${total_of[a]}"
 
 step "double click the third entry"
 use_window "$playlist"
-xdotool mousemove $((ox + list_x - 250)) $((oy + list_y + 2 * row_h + row_h / 2)) \
-    click --repeat 2 --delay 80 1 mousemove 0 0
+x=$((ox + list_x - 250)) y=$((oy + list_y + 2 * row_h + row_h / 2))
+press_release "$x" "$y"
+press_release "$x" "$y"
 use_window "$main"
 until_seen 10 "the third song after the double click" time_is total "s == ${total_of[c]}"
+leave
 until_seen 10 "the third song running" time_is elapsed "s >= 1"
 
 step "drag the seek thumb"
 from=$seen_s
 # This early in the song the thumb (27 pixels wide) stands at the track's start; a twip of its
-# travel is ten frames, so 6 pixels are 900 frames, some 23 s.
+# travel is ten frames, so 6 pixels are 900 frames, some 23 s. The hand moves it in steps and
+# lets go; the pointer stays until the song has moved on.
 track_x=$(px 405) track_y=$(($(px 2520) + 3))
-xdotool mousemove $((ox + track_x + 8)) $((oy + track_y)) mousedown 1 \
-    mousemove $((ox + track_x + 14)) $((oy + track_y)) mouseup 1 mousemove 0 0
+x=$((ox + track_x + 8)) y=$((oy + track_y))
+xdotool mousemove "$x" "$y" sleep 0.05 mousedown 1 sleep 0.04 \
+    mousemove $((x + 2)) "$y" sleep 0.04 mousemove $((x + 4)) "$y" sleep 0.04 \
+    mousemove $((x + 6)) "$y" sleep 0.05 mouseup 1
 until_seen 8 "the song 15 s or more further on than before the drag" time_is elapsed "s >= $((from + 15))"
+leave
 time_is total "s == ${total_of[c]}" || fail "after the seek: $seen, not the third song"
 
 step "shuffle on and off"
-click 4560 1920 285 255
-until_seen 5 "the shuffle button lit" looks player Shuffle2 4560 1920 up
-click 3795 1920 270 255
-until_seen 10 "another song after Next in the shuffled order" time_is total "s != ${total_of[c]}"
+click 4560 1920 285 255 5 "the shuffle button lit" looks player Shuffle2 4560 1920 up
+click 3795 1920 270 255 10 "another song after Next in the shuffled order" time_is total "s != ${total_of[c]}"
 case $seen_s in
 "${total_of[a]}") after=b ;;
 "${total_of[b]}") after=c ;;
 *) fail "after Next in the shuffled order: $seen" ;;
 esac
-click 4560 1920 285 255
-until_seen 5 "the shuffle button's normal look" looks player shuffle1 4560 1920 up
-click 3795 1920 270 255
-until_seen 10 "the entry after it in the plain order" time_is total "s == ${total_of[$after]}"
+click 4560 1920 285 255 5 "the shuffle button's normal look" looks player shuffle1 4560 1920 up
+click 3795 1920 270 255 10 "the entry after it in the plain order" time_is total "s == ${total_of[$after]}"
 
 step "hold the volume buttons"
 # Holds a volume button until the figure beside it settles, unchanged for 1.2 s and other than
 # <figure before>; sets settled to the figure's checksum.
 hold() {  # <image> <left> <figure before>
     local last='' same=0 now deadline=$((SECONDS + 20))
-    xdotool mousemove $((ox + $(px "$2") + 9)) $((oy + $(px 1335) + 8)) mousedown 1
+    xdotool mousemove $((ox + $(px "$2") + 9)) $((oy + $(px 1335) + 8)) sleep 0.05 mousedown 1
     until_seen 5 "$1 pressed" looks player "$1" "$2" 1335 down
     while ((same < 3)); do
         ((SECONDS < deadline)) || fail "the volume figure did not settle while $1 was held"
@@ -448,8 +475,9 @@ hold() {  # <image> <left> <figure before>
         [[ $now == "$last" && $now != "$3" ]] && ((++same)) || same=0
         last=$now
     done
-    xdotool mouseup 1 mousemove 0 0
+    xdotool mouseup 1
     until_seen 5 "$1 let go" looks player "$1" "$2" 1335 up
+    leave
     settled=$last
 }
 hold imgVolumeUp 4470 "$volume_start"
@@ -461,6 +489,27 @@ options "Down Down Down Return"
 options "Down Down Down Return"
 until_seen 5 "the volume figure of the start" crop_is "${figure[@]}" same "$volume_start"
 
+step "minimise both windows, restore them through the desktop, and show them again"
+# Restored as a taskbar entry or Alt+Tab restores a window, the window is normal again: the
+# next show shows it, not a minimised window.
+shown() {  # <window>
+    ! not_shown "$1"
+}
+use_window "$playlist"
+click 3620 3240 540 105 10 "the playlist window minimised" not_shown "$playlist"
+xdotool windowactivate "$playlist"
+poll 100 shown "$playlist" || fail "the playlist window not restored by the desktop"
+use_window "$playlist"
+click 4410 3240 360 105 10 "the playlist window closed" not_shown "$playlist"
+use_window "$main"
+click 4860 1920 285 255 10 "the playlist window shown by the list button" shown "$playlist"
+read -r x y _ _ <<<"$(geometry "$playlist")"
+[[ $x -eq $lx && $y -eq $ly ]] || fail "the playlist window came back at $x,$y, not at $lx,$ly"
+click 5100 90 135 120 10 "the main window minimised" not_shown "$main"
+xdotool windowactivate "$main"
+poll 100 shown "$main" || fail "the main window not restored by the desktop"
+# The switch to the strip and back, below, shows the main window again.
+
 step "switch to the strip and back"
 snap
 time_is elapsed "s >= 0" || fail "no elapsed time before the switch: $seen"
@@ -469,8 +518,7 @@ main_elapsed=$seen_s
 use_window "$playlist"
 for entry in 0 1 2; do selected_row "$entry" && break; done || fail "no single playlist row selected: $seen"
 use_window "$main"
-click 4900 80 135 150
-until_hidden "$main" "the switch to the strip"
+click 4900 80 135 150 10 "the switch to the strip" not_shown "$main"
 find_window '' 158x12
 strip=$found
 read -r x y _ _ <<<"$(geometry "$strip")"
@@ -479,16 +527,10 @@ use_window "$strip"
 until_seen 5 "the strip's play button lit" looks shade PlayS 870 40 down
 until_seen 10 "the strip's elapsed time running" time_is strip "s != $main_elapsed"
 pause_resume strip 1030 40 60 90 shade PauseS down PauseS up
-click 1470 40 105 90
-use_window "$playlist"
-until_seen 10 "the entry after row $entry started by the strip's Next" selected_row $(((entry + 1) % 3))
-use_window "$strip"
-click 1310 40 105 90
-use_window "$playlist"
-until_seen 10 "row $entry started again by the strip's Previous" selected_row "$entry"
-use_window "$strip"
-click 1950 40 120 90
-until_hidden "$strip" "the way back from the strip"
+click 1470 40 105 90 10 "the entry after row $entry started by the strip's Next" \
+    in_window "$playlist" selected_row $(((entry + 1) % 3))
+click 1310 40 105 90 10 "row $entry started again by the strip's Previous" in_window "$playlist" selected_row "$entry"
+click 1950 40 120 90 10 "the way back from the strip" not_shown "$strip"
 find_window '' 370x186
 read -r x y _ _ <<<"$(geometry "$found")"
 [[ $found == "$main" && $x -eq $mx && $y -eq $my ]] || fail "window $found at $x,$y came back, not $main at $mx,$my"
@@ -496,12 +538,12 @@ use_window "$main"
 until_seen 5 "the main window's pause button after resuming on the strip" looks player imgpause 2940 1920 up
 time_is total "s == ${total_of[${songs[entry]}]}" || fail "back from the strip: $seen, not the song of row $entry"
 
-# In the tool window titled <title>: an input and an output named through the two pickers, the
-# conversion started, then, given a close button, the output awaited and the window closed; the
+# In the tool window titled <title>, which becomes the window used (tool): an input and an
+# output named through the two pickers, then the conversion started until the check holds; the
 # buttons' places are given in twips.
-convert_in() {  # <title> <input> <output> <input button> <output button> <start button> [<close button>]
+convert_in() {  # <title> <input> <output> <input button> <output button> <start button> <check...>
     find_window "^$1\$"
-    local tool=$found
+    tool=$found
     use_window "$tool"
     # A click in the moment a dialog closes can be lost: each pick is awaited on screen, the name
     # showing in the window's top part, before the next click.
@@ -509,15 +551,11 @@ convert_in() {  # <title> <input> <output> <input button> <output button> <start
     for i in 0 1; do
         snap
         before=$(crop_sig 0 0 339 150)
-        click ${buttons[i]}
+        click ${buttons[i]} 10 "the file dialog of the $1" window_shown '^Open$'
         answer_dialog '^Open$' "${names[i]}"
         until_seen 5 "${names[i]} named in the $1" crop_is 0 0 339 150 changed "$before"
     done
-    click $6
-    [[ -n ${7:-} ]] || return 0
-    until_file "$3"
-    click $7
-    until_hidden "$tool" "the $1's close button"
+    click $6 60 "the $1's conversion" "${@:7}"
 }
 # The WAV's rate is <rate> and it is as long as <source>, give or take an MP3 frame.
 check_wav() {  # <wav> <rate> <source>
@@ -531,7 +569,8 @@ check_wav() {  # <wav> <rate> <source>
 step "MP3 to WAV in the decoder"
 options "Down Down Right" "Down Return"
 convert_in Decoder "$music/a.mp3" "$work/a-out.wav" "410 1740 855 315" "1530 1740 900 315" \
-    "2780 1740 810 315" "4770 60 195 210"
+    "2780 1740 810 315" test -f "$work/a-out.wav"
+click 4770 60 195 210 10 "the Decoder's close button" not_shown "$tool"
 check_wav "$work/a-out.wav" 44100 "$work/a.wav"
 use_window "$main"
 until_seen 10 "the song stopped by the conversion" still elapsed
@@ -539,7 +578,8 @@ until_seen 10 "the song stopped by the conversion" still elapsed
 step "WAV to MP3 in the encoder"
 options "Down Down Right" "Return"
 convert_in Encoder "$work/in48.wav" "$work/out.mp3" "440 1740 900 285" "1500 1740 855 285" \
-    "2700 1740 780 285" "4770 70 195 210"
+    "2700 1740 780 285" test -f "$work/out.mp3"
+click 4770 70 195 210 10 "the Encoder's close button" not_shown "$tool"
 mpg123 -q -w "$work/out-decoded.wav" "$work/out.mp3"
 check_wav "$work/out-decoded.wav" 48000 "$work/in48.wav"
 
@@ -551,27 +591,29 @@ cp "$work/out.mp3" "$old_dir/out.mp3"
 options "Down Down Right" "Return"
 find_window '^Encoder$'
 use_window "$found"
-# 48 kHz out, the sample rate box's last entry, picked with the keys.
-click 3045 1140 1455 270
+# 48 kHz out, the sample rate box's last entry, picked with the keys once the box has the focus
+# (its text cursor shows).
+rate_box=("$(px 3045)" "$(px 1140)" "$(px 1455)" "$(px 270)")
+snap
+rate_before=$(crop_sig "${rate_box[@]}")
+click 3045 1140 1455 270 5 "the sample rate box focused" crop_is "${rate_box[@]}" changed "$rate_before"
 xdotool key Down Down Down Down
-convert_in Encoder "$work/long.wav" "$old_dir/out.mp3" "440 1740 900 285" "1500 1740 855 285" \
-    "2700 1740 780 285"
 # The job runs: its temporary file holds MPEG-1 frames at 48 kHz (rate bits 01).
 writing() {
     local part
     part=$(compgen -G "$old_dir/.out.mp3.*.part") || return 1
     [[ $(od -An -tx1 -N3 "$part" | tr -d ' ') =~ ^fffb.[4-7]$ ]]
 }
-poll 100 writing || fail "no 48 kHz MP3 frames in a temporary file in $old_dir: $(ls -A "$old_dir")"
+convert_in Encoder "$work/long.wav" "$old_dir/out.mp3" "440 1740 900 285" "1500 1740 855 285" \
+    "2700 1740 780 285" writing
 # The encoder lies over the close button; a window manager raises the window clicked.
 xdotool windowraise "$main"
 use_window "$main"
 until_seen 5 "the main window's close button uncovered" looks player imgClose 5295 90 up
-click 5295 90 120 120
 ended() {
     ! kill -0 "$app_pid" 2>/dev/null
 }
-poll 100 ended || fail "the program still runs after its close button"
+click 5295 90 120 120 20 "the program ended by its close button" ended
 status=0
 wait "$app_pid" || status=$?
 [[ $status -eq 0 ]] || fail "the program ended with status $status"
@@ -599,4 +641,27 @@ convert -size $((lx + lw - mx))x$((lh > mh ? lh : mh)) xc:none \
     \( "$shot" -crop "${mw}x$mh+$mx+$my" +repage \) -composite \
     \( "$shot" -crop "${lw}x$lh+$lx+$ly" +repage \) -geometry +$((lx - mx))+$((ly - my)) -composite \
     -strip -dither None -colors 255 PNG8:"$outdir/screenshot.png"
+
+step "a tray started after the program gets the icon, and again when it is started anew"
+start_tray() {
+    trayer --edge bottom --align right --widthtype pixel --width 100 --heighttype pixel --height 24 \
+        >"$work/tray.log" 2>&1 &
+    tray_pid=$!
+}
+# The program's icon window lies inside the tray's panel.
+docked() {
+    local panel
+    seen="no tray panel"
+    panel=$(xdotool search --classname '^panel$' 2>/dev/null | head -n 1) || return 1
+    [[ -n $panel ]] || return 1
+    seen="the tray panel holds: $(xwininfo -children -tree -id "$panel" | grep -o '("[^"]*"' | tr '\n' ' ')"
+    xwininfo -tree -id "$panel" | grep -q '("sonavel" '
+}
+command -v trayer >/dev/null || fail "trayer is not installed (scripts/setup.sh --tests installs it)"
+start_tray
+poll 100 docked || fail "the icon not in the tray started after the program ($seen)"
+kill "$tray_pid"
+wait "$tray_pid" 2>/dev/null || true
+start_tray
+poll 100 docked || fail "the icon not in the tray started anew ($seen)"
 step "session done"
