@@ -1,7 +1,9 @@
 #include "platform/DataDir.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <mutex>
 #include <system_error>
 
 namespace platform
@@ -28,14 +30,34 @@ fs::path besideProgram()
     return exe.parent_path().parent_path() / "share" / "sonavel";
 }
 
+// Blank digits look like a fault of the display; the user is told once where they were looked for.
+void sayNoDigits(const std::string& where)
+{
+    static std::once_flag told;
+    std::call_once(told, [&] {
+        std::fprintf(stderr, "sonavel: no time/ folder of digit bitmaps in %s; the time digits stay blank\n",
+                     where.c_str());
+    });
+}
+
 } // namespace
 
 std::string sharedDataFolder()
 {
-    if (const char* env = std::getenv("windir"); env && *env) return env;
-    for (const fs::path& candidate : {besideProgram(), fs::path(SONAVEL_INSTALL_DATA_DIR)})
+    if (const char* env = std::getenv("windir"); env && *env) {
+        if (!holdsDigits(env)) sayNoDigits(std::string(env) + " (windir)");
+        return env;
+    }
+    const fs::path beside = besideProgram(), installed = SONAVEL_INSTALL_DATA_DIR;
+    for (const fs::path& candidate : {beside, installed})
         if (!candidate.empty() && holdsDigits(candidate)) return candidate.string();
-    return SONAVEL_BUILD_DATA_DIR;
+    const fs::path built = SONAVEL_BUILD_DATA_DIR;
+    if (!holdsDigits(built)) {
+        std::string where;
+        if (!beside.empty() && beside != installed) where = beside.string() + ", ";
+        sayNoDigits(where + installed.string() + " or " + built.string() + " (windir unset)");
+    }
+    return built.string();
 }
 
 } // namespace platform

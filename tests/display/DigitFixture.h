@@ -26,11 +26,11 @@ class DigitTest : public ::testing::Test
     {
         // The main window's start-up reads the data folder from "windir".
         setenv("windir", dir.path().toUtf8().constData(), 1);
-        player();
         WinDir = dir.path().toStdString();
         QDir().mkpath(dir.path() + "/time");
         for (int d = 0; d < 10; ++d)
             writeDigit(d);
+        player();
     }
     ~DigitTest() override
     {

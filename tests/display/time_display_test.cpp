@@ -90,16 +90,21 @@ TEST_F(TimeDisplay, ADigitFileIsDecodedOnceUntilReplacedOnDisk)
     EXPECT_EQ(p.time8.Picture().widthPixels(), 9);
 }
 
-TEST(SharedDataFolder, WindirFirstElseAFolderHoldingTheDigits)
+TEST(SharedDataFolder, WindirFirstElseAFolderHoldingTheDigitsAndBlankDigitsToldOnce)
 {
     const char* old = std::getenv("windir");
     const std::string saved = old ? old : "";
+    testing::internal::CaptureStderr();
     setenv("windir", "/some/where", 1);
+    EXPECT_EQ(platform::sharedDataFolder(), "/some/where");
     EXPECT_EQ(platform::sharedDataFolder(), "/some/where");
     setenv("windir", "", 1);
     EXPECT_TRUE(std::filesystem::is_regular_file(platform::sharedDataFolder() + "/time/00.bmp"));
     unsetenv("windir");
     EXPECT_TRUE(std::filesystem::is_regular_file(platform::sharedDataFolder() + "/time/00.bmp"));
+    EXPECT_EQ(
+        testing::internal::GetCapturedStderr(),
+        "sonavel: no time/ folder of digit bitmaps in /some/where (windir); the time digits stay blank\n");
     if (old) setenv("windir", saved.c_str(), 1);
 }
 
