@@ -8,6 +8,6 @@ std::string LastPlaylist;
 std::string DialogDir;
 std::string TitleText;
 std::string ScrollText;
-std::int16_t VolumeLevel = 0;
+std::optional<std::int16_t> VolumeLevel;
 std::string WinDir;
 double ElapsedMs = 0;

@@ -3,6 +3,7 @@
 // Program-wide state shared by the windows. Only the UI thread touches it; nothing is locked.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // Index into frmPlaylist.List1 of the song that Timer10 starts next (shuffle off). A full int:
@@ -21,8 +22,9 @@ extern std::string DialogDir;
 // The title as the last song start built it, and as Timer5 has rotated it so far.
 extern std::string TitleText;
 extern std::string ScrollText;
-// Remembered volume 0..100; 0 means none remembered yet.
-extern std::int16_t VolumeLevel;
+// Remembered volume 0..100; none until the first step of the run. 0 is a volume like any
+// other: a user who turned the music down to silence keeps it silent at the next song.
+extern std::optional<std::int16_t> VolumeLevel;
 // Folder holding the shared data (the digit bitmaps under time/).
 extern std::string WinDir;
 // Elapsed milliseconds of the playing song, as the last frame event left it.

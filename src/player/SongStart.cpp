@@ -34,13 +34,13 @@ void Player::StartSong(const SongStartMember& member)
         Picture11.setVisible(true);
     }
 
-    if (VolumeLevel == 0) {
+    if (!VolumeLevel) {
         Tonewheel1.SetVolume(50, 50);
         Text2.setText("50");
         Text3.setText("50");
         Label14.setCaption("10");
     } else {
-        Text2.setText(text(VolumeLevel));
+        Text2.setText(text(*VolumeLevel));
     }
 
     ScrollText = TitleText;

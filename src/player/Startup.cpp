@@ -52,7 +52,7 @@ void Player::Form_Load()
 
     WinDir = platform::sharedDataFolder();
     NextSong = 0;
-    VolumeLevel = 0;
+    VolumeLevel.reset();
 
     txtDrive.setText(ReadSetting("Drive1"));
     txtDir.setText(ReadSetting("Dir1"));

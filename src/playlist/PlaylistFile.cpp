@@ -1,10 +1,12 @@
 #include "playlist/PlaylistFile.h"
 
 #include "platform/TempOutput.h"
+#include "playlist/Windows1252.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,6 +18,12 @@ namespace
 
 // The longest line kept: the longest path and room for a .PLS key before it.
 constexpr std::size_t MaxLine = MaxPath + 64;
+
+bool namesFile(const std::string& path)
+{
+    std::error_code failed;
+    return path.find('\0') == std::string::npos && std::filesystem::exists(path, failed);
+}
 
 std::string_view withoutLeadingBlanks(std::string_view line)
 {
@@ -96,21 +104,32 @@ class Reader
         }
     }
 
+    // The line's own bytes first. A line that names no file and is no UTF-8 was written on the
+    // original platform, in Windows-1252; that reading is taken where it gives text or names a
+    // file, so a list read and written again reads back the same.
     void add(std::string_view e)
     {
-        const bool joined = !folder_.empty() && (e.empty() || e.front() != '/');
-        // The path as the list would hold it; one longer than any path can be names no file.
-        if ((joined ? folder_.size() + 1 : 0) + e.size() > MaxPath) return;
-        if (!joined) {
-            // An absolute entry, or one of a playlist named without a folder: relative to the
-            // current one.
-            out_.emplace_back(e);
-            return;
+        std::string path = resolved(e);
+        // One longer than any path can be names no file, in any reading.
+        if (path.size() > MaxPath) return;
+        if (!isUtf8(e) && !namesFile(path)) {
+            const std::string text = fromWindows1252(e);
+            std::string converted = resolved(text);
+            if (converted.size() <= MaxPath && (isUtf8(text) || namesFile(converted)))
+                path = std::move(converted);
         }
+        out_.push_back(std::move(path));
+    }
+
+    // An absolute entry as it stands; a relative one joined to the playlist's folder, or, for a
+    // playlist named without a folder, relative to the current one.
+    std::string resolved(std::string_view e) const
+    {
+        if (folder_.empty() || (!e.empty() && e.front() == '/')) return std::string(e);
         std::string path;
         path.reserve(folder_.size() + 1 + e.size());
         path.append(folder_).append("/").append(e);
-        out_.push_back(std::move(path));
+        return path;
     }
 
     Format format_;

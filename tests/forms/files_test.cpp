@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
 
 namespace
 {
@@ -49,12 +51,16 @@ class Files : public FormsTest
         for (const char* file : {"usb/Music/b.MP3", "usb/Music/a.mp3", "usb/Music/c.wav",
                                  "usb/Music/d.mp3.part", "usb/Music/.e.mp3"})
             QFile(tmp.filePath(file)).open(QIODevice::WriteOnly);
+        // Names from an older system, in Latin-1: not UTF-8, so only their bytes name them.
+        std::filesystem::create_directory(root + "/usb/Music/Alt\xe9");
+        std::ofstream(root + "/usb/Music/caf\xe9.mp3");
         ft::setMountTable("/dev/sda1 / ext4 rw 0 0\nproc /proc proc rw 0 0\ntmpfs /run tmpfs rw 0 0\n"
                           "/dev/sdb1 " +
                           root + "/usb vfat rw 0 0\n/dev/sr0 " + root +
                           "/cdrom iso9660 ro 0 0\n"
                           "/dev/sdc1 " +
-                          root + "/my\\040disk ext4 rw 0 0\n");
+                          root + "/my\\040disk ext4 rw 0 0\n/dev/sdd1 " + root +
+                          "/disque\\351 vfat rw 0 0\n");
         ft::forgetDriveFolders();
     }
     void TearDown() override
@@ -73,8 +79,13 @@ TEST_F(Files, DrivesAreRootAndTheMountPointsOfRealFileSystems)
     std::vector<std::string> drives;
     for (int i = 0; i < b.Drive1.ListCount(); ++i)
         drives.push_back(b.Drive1.List(i));
-    EXPECT_EQ(drives, (std::vector<std::string>{"/", root + "/cdrom", root + "/my disk", root + "/usb"}));
-    EXPECT_EQ(b.Drive1.List(4), "");
+    const std::string latin1 = root + "/disque\xe9"; // a mount point named on an older system
+    EXPECT_EQ(drives,
+              (std::vector<std::string>{"/", root + "/cdrom", latin1, root + "/my disk", root + "/usb"}));
+    EXPECT_EQ(b.Drive1.List(5), "");
+    std::filesystem::create_directory(latin1);
+    ASSERT_TRUE(b.Drive1.setDrive(latin1));
+    EXPECT_EQ(static_cast<QComboBox*>(b.Drive1.widget())->currentIndex(), 2);
 }
 
 TEST_F(Files, SettingANotReadyDriveFailsAndChangesNothing)
@@ -136,15 +147,16 @@ TEST_F(Files, FolderListShowsTheChainThenSubFolders)
     ASSERT_TRUE(b.Dir1.setPath(music));
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(b.Dir1.Path(), music);
-    EXPECT_EQ(b.Dir1.ListCount(), 2);
-    EXPECT_EQ(b.Dir1.List(0), music + "/jazz") << "sorted regardless of case";
-    EXPECT_EQ(b.Dir1.List(1), music + "/Rock");
-    EXPECT_EQ(b.Dir1.List(2), "");
+    EXPECT_EQ(b.Dir1.ListCount(), 3);
+    EXPECT_EQ(b.Dir1.List(0), music + "/Alt\xe9");
+    EXPECT_EQ(b.Dir1.List(1), music + "/jazz") << "sorted regardless of case";
+    EXPECT_EQ(b.Dir1.List(2), music + "/Rock");
+    EXPECT_EQ(b.Dir1.List(3), "");
     EXPECT_EQ(b.Dir1.List(-1), music);
     EXPECT_EQ(b.Dir1.List(-2), root + "/usb");
     EXPECT_EQ(b.Dir1.ListIndex(), -1);
     const auto* model = static_cast<QAbstractItemView*>(b.Dir1.widget())->model();
-    EXPECT_EQ(model->rowCount(), static_cast<int>(chainLength(music)) + 2);
+    EXPECT_EQ(model->rowCount(), static_cast<int>(chainLength(music)) + 3);
     EXPECT_EQ(model->index(0, 0).data().toString(), QStringLiteral("/"));
 
     EXPECT_FALSE(b.Dir1.setPath(root + "/nowhere"));
@@ -162,9 +174,14 @@ TEST_F(Files, DoubleClickOpensAFolder)
     ASSERT_TRUE(b.Dir1.setPath(music));
     std::vector<std::string> paths;
     b.Dir1.onChange = [&] { paths.push_back(b.Dir1.Path()); };
-    ft::doubleClick(b.Dir1, 300,
-                    rowCentre(b.Dir1, b.Dir1.ListCount() - 1 + static_cast<int>(chainLength(music))));
-    EXPECT_EQ(paths, (std::vector<std::string>{music + "/Rock"}));
+    const int firstSub = static_cast<int>(chainLength(music));
+    ft::doubleClick(b.Dir1, 300, rowCentre(b.Dir1, firstSub + b.Dir1.ListCount() - 1));
+    ASSERT_TRUE(b.Dir1.setPath(music));
+    ft::doubleClick(b.Dir1, 300, rowCentre(b.Dir1, firstSub)); // a name that is not UTF-8
+    EXPECT_EQ(paths, (std::vector<std::string>{music + "/Rock", music, music + "/Alt\xe9"}));
+    // Shown with a replacement character where a byte cannot be shown, at the chain's end.
+    const auto* model = static_cast<QAbstractItemView*>(b.Dir1.widget())->model();
+    EXPECT_EQ(model->index(firstSub, 0).data().toString().trimmed(), QStringLiteral("Alt\uFFFD"));
 }
 
 TEST_F(Files, FileListShowsFilesMatchingItsPatternRegardlessOfCase)
@@ -179,7 +196,9 @@ TEST_F(Files, FileListShowsFilesMatchingItsPatternRegardlessOfCase)
     std::vector<std::string> names;
     for (int i = 0; i < b.File1.ListCount(); ++i)
         names.push_back(b.File1.List(i));
-    EXPECT_EQ(names, (std::vector<std::string>{"a.mp3", "b.MP3", "d.mp3.part"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"a.mp3", "b.MP3", "caf\xe9.mp3", "d.mp3.part"}));
+    const auto* model = static_cast<QAbstractItemView*>(b.File1.widget())->model();
+    EXPECT_EQ(model->index(2, 0).data().toString(), QStringLiteral("caf\uFFFD.mp3"));
     EXPECT_EQ(b.File1.FileName(), "");
     b.File1.setListIndex(1);
     EXPECT_EQ(clicks, 1);

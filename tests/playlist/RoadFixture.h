@@ -29,7 +29,7 @@ class RoadTest : public ::testing::Test
         SongFile.clear();
         TitleText.clear();
         ScrollText.clear();
-        VolumeLevel = 0;
+        VolumeLevel.reset();
         ElapsedMs = 0;
     }
     ~RoadTest() override

@@ -64,6 +64,22 @@ const ParseCase parseCases[] = {
      "/p/l.pls",
      "File1=/" + std::string(4095, 'a') + "\nFile2=/" + std::string(4096, 'b') + "\n",
      {"/" + std::string(4095, 'a')}},
+    // Lines that name no file and are no UTF-8 come from the original platform's code page.
+    {"windows-1252 lines, relative and absolute",
+     "/m/x.m3u",
+     "caf\xe9 \xfc"
+     "ber.mp3\n/old/\x80\x8a\x9f\xa0.mp3\n",
+     {"/m//caf\u00e9 \u00fcber.mp3", "/old/\u20ac\u0160\u0178\u00a0.mp3"}},
+    {"windows-1252 in a pls value", "/p/l.pls", "File1=\xc0_\xff.mp3\n", {"/p//\u00c0_\u00ff.mp3"}},
+    {"utf-8 stays; overlong and surrogate forms are no utf-8",
+     "/m/x.m3u",
+     "caf\u00e9 \U0001F3B5.mp3\n\xc0\xaf\n\xed\xa0\x80\n\xf5\x80\x80\x80\n",
+     {"/m//caf\u00e9 \U0001F3B5.mp3", "/m//\u00c0\u00af", "/m//\u00ed\u00a0\u20ac",
+      "/m//\u00f5\u20ac\u20ac\u20ac"}},
+    {"a line with bytes windows-1252 leaves undefined keeps its own",
+     "/m/x.m3u",
+     "\x81\x8d\x8f\x90\x9d\xe9\n",
+     {"/m//\x81\x8d\x8f\x90\x9d\xe9"}},
 };
 
 void PrintTo(const ParseCase& c, std::ostream* os)
@@ -195,6 +211,21 @@ TEST_F(PlaylistFiles, WriteRoundTrip)
     EXPECT_EQ(get(f), "/a b/c.mp3\r\n/d_e.mp3\r\n/ü.mp3\r\n");
     EXPECT_EQ(playlist::readPlaylist(f), list);
     EXPECT_EQ(names(), (std::vector<std::string>{"out.m3u"})); // no temporary file left
+}
+
+TEST_F(PlaylistFiles, LinesNameTheirFilesByTheirBytesFirst)
+{
+    put(dir / "caf\xe9.mp3", "");             // a name in Latin-1 on disk
+    put(dir / "caf\u00e9 \u00fcber.mp3", ""); // the same name as an old playlist spells it
+    put(dir / "l.m3u", "caf\xe9.mp3\r\ncaf\xe9 \xfc"
+                       "ber.mp3\r\n");
+    const std::string d = dir.string();
+    const Entries expected{d + "//caf\xe9.mp3", d + "//caf\u00e9 \u00fcber.mp3"};
+    EXPECT_EQ(playlist::readPlaylist(dir / "l.m3u"), expected);
+    // Written back, each path keeps its own bytes and reads back the same.
+    ASSERT_TRUE(playlist::writePlaylist(dir / "l.m3u", expected));
+    EXPECT_EQ(get(dir / "l.m3u"), expected[0] + "\r\n" + expected[1] + "\r\n");
+    EXPECT_EQ(playlist::readPlaylist(dir / "l.m3u"), expected);
 }
 
 TEST_F(PlaylistFiles, FailedWriteLeavesTheOldFile)

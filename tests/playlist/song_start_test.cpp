@@ -175,16 +175,26 @@ TEST_F(SongStart, EnablingTheTimerTwiceStartsOneSong)
 
 TEST_F(SongStart, RememberedVolumeIsOnlyShown)
 {
-    VolumeLevel = 35;
-    player().Tonewheel1.SetVolume(80, 70);
-    player().Text3.setText("70");
-    player().Label14.setCaption("16");
-    player().imgplay_Click();
-    EXPECT_EQ(player().Text2.Text(), "35");
-    EXPECT_EQ(player().Text3.Text(), "70");
-    EXPECT_EQ(player().Label14.Caption(), "16");
-    EXPECT_EQ(player().Tonewheel1.VolumeA(), 80);
-    EXPECT_EQ(player().Tonewheel1.VolumeB(), 70);
+    // Only with no volume remembered does the start set its own; 0 is remembered like any other.
+    const struct {
+        std::optional<std::int16_t> level;
+        const char *text2, *text3, *figure;
+        int a, b;
+    } cases[] = {
+        {35, "35", "70", "16", 80, 70}, {0, "0", "70", "16", 80, 70}, {{}, "50", "50", "10", 50, 50}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text2);
+        VolumeLevel = c.level;
+        player().Tonewheel1.SetVolume(80, 70);
+        player().Text3.setText("70");
+        player().Label14.setCaption("16");
+        player().imgplay_Click();
+        EXPECT_EQ(player().Text2.Text(), c.text2);
+        EXPECT_EQ(player().Text3.Text(), c.text3);
+        EXPECT_EQ(player().Label14.Caption(), c.figure);
+        EXPECT_EQ(player().Tonewheel1.VolumeA(), c.a);
+        EXPECT_EQ(player().Tonewheel1.VolumeB(), c.b);
+    }
 }
 
 TEST_F(SongStart, TitleTurnsInBothCaptionsAndText1)

@@ -8,7 +8,7 @@ using Dir = Player::VolumeDirection;
 class Volume : public RoadTest
 {
   protected:
-    void expectVolume(int v, int level)
+    void expectVolume(int v, std::optional<int> level)
     {
         Player& p = player();
         EXPECT_EQ(p.Tonewheel1.VolumeA(), v);
@@ -24,13 +24,13 @@ TEST_F(Volume, HeldButtonStepsEveryTickToItsLimit)
 {
     for (forms::Image Player::*button : {&Player::imgVolumeDown, &Player::imgVolumeUp}) {
         const int step = button == &Player::imgVolumeUp ? 5 : -5;
-        VolumeLevel = 0;
+        VolumeLevel.reset();
         SongFile = "/no/such/song.mp3";
         player().imgplay_Click(); // no volume remembered: 50
         forms::testing::press(player().*button, 1);
         EXPECT_FALSE((player().*button).Visible());
         clock.advance(99);
-        expectVolume(50, 0); // nothing before the first interval
+        expectVolume(50, std::nullopt); // nothing before the first interval
         for (int v = 50 + step; v >= 0 && v <= 100; v += step) {
             clock.advance(v == 50 + step ? 1 : 100);
             expectVolume(v, v);
@@ -41,6 +41,8 @@ TEST_F(Volume, HeldButtonStepsEveryTickToItsLimit)
         forms::testing::release(player().*button, 1);
         EXPECT_TRUE((player().*button).Visible());
         clock.advance(1000);
+        expectVolume(limit, limit);
+        player().imgplay_Click(); // the next song keeps the volume, silence too
         expectVolume(limit, limit);
     }
 }

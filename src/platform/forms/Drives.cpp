@@ -8,6 +8,7 @@
 #include <QFile>
 #include <algorithm>
 #include <dirent.h>
+#include <filesystem>
 #include <optional>
 
 namespace forms
@@ -80,9 +81,13 @@ std::vector<std::string> drives()
 
 std::string cleanPath(const std::string& path, const std::string& base)
 {
-    QString p = detail::qs(path);
-    if (!p.startsWith(QLatin1Char('/'))) p = detail::qs(base) + QLatin1Char('/') + p;
-    return detail::utf8(QDir::cleanPath(p));
+    // Latin-1 maps each byte to one character and back, so a name that is not UTF-8 survives.
+    const auto bytes = [](const std::string& s) {
+        return QString::fromLatin1(s.data(), qsizetype(s.size()));
+    };
+    QString p = bytes(path);
+    if (!p.startsWith(QLatin1Char('/'))) p = bytes(base) + QLatin1Char('/') + p;
+    return QDir::cleanPath(p).toLatin1().toStdString();
 }
 
 static bool within(const std::string& path, const std::string& mount)
@@ -118,7 +123,8 @@ std::map<std::string, std::string>& driveFolders()
 
 std::string workingFolder()
 {
-    return detail::utf8(QDir::currentPath());
+    std::error_code failed;
+    return std::filesystem::current_path(failed).string(); // its bytes, empty when unknown
 }
 
 } // namespace detail

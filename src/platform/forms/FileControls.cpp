@@ -5,9 +5,10 @@
 #include "platform/forms/ListSurface.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <algorithm>
+#include <dirent.h>
 #include <map>
+#include <sys/stat.h>
 
 namespace forms
 {
@@ -16,6 +17,25 @@ using namespace detail;
 
 // DriveListBox -----------------------------------------------------------------------------
 
+namespace
+{
+
+// Each row keeps the drive's own bytes beside the text it shows.
+void addDrive(QComboBox* w, const std::string& drive)
+{
+    w->addItem(detail::qs(drive), QByteArray::fromStdString(drive));
+}
+int rowOfDrive(const QComboBox* w, const std::string& drive)
+{
+    return w->findData(QByteArray::fromStdString(drive));
+}
+std::string driveAt(const QComboBox* w, int row)
+{
+    return w->itemData(row).toByteArray().toStdString();
+}
+
+} // namespace
+
 DriveListBox::DriveListBox(Container& parent, const Layout& layout) : Control(parent, layout)
 {
     auto* w = new QComboBox;
@@ -23,13 +43,13 @@ DriveListBox::DriveListBox(Container& parent, const Layout& layout) : Control(pa
     detail::applyColors(w, layout.BackColor, layout.ForeColor, false);
     drive_ = driveOf(workingFolder());
     for (const std::string& d : drives())
-        w->addItem(detail::qs(d));
-    w->setCurrentText(detail::qs(drive_));
+        addDrive(w, d);
+    w->setCurrentIndex(rowOfDrive(w, drive_));
     attach(w, layout);
     router()->passThrough = true;
     QObject::connect(w, &QComboBox::activated, w, [this, w](int row) {
         // A user's pick changes the drive even when it is not ready; the handler finds out.
-        const std::string picked = detail::utf8(w->itemText(row));
+        const std::string picked = driveAt(w, row);
         if (picked == drive_) return;
         drive_ = picked;
         detail::runHandler(onChange);
@@ -45,8 +65,8 @@ bool DriveListBox::setDrive(const std::string& drive)
     drive_ = d;
     if (auto* w = static_cast<QComboBox*>(widget())) {
         const QSignalBlocker block(w);
-        if (w->findText(detail::qs(d)) < 0) w->addItem(detail::qs(d));
-        w->setCurrentText(detail::qs(d));
+        if (rowOfDrive(w, d) < 0) addDrive(w, d);
+        w->setCurrentIndex(rowOfDrive(w, d));
     }
     detail::raiseFromCode(onChange);
     return true;
@@ -56,7 +76,7 @@ std::string DriveListBox::List(int index) const
 {
     const auto* w = static_cast<const QComboBox*>(widget());
     if (!w || index < 0 || index >= w->count()) return {};
-    return detail::utf8(w->itemText(index));
+    return driveAt(w, index);
 }
 
 int DriveListBox::ListCount() const
@@ -70,33 +90,49 @@ int DriveListBox::ListCount() const
 namespace
 {
 
+// Paths keep their own bytes throughout: a name from an older system need not be UTF-8.
 std::vector<std::string> chainOf(const std::string& path)
 {
     std::vector<std::string> chain{"/"};
     std::string sofar;
-    for (const QString& part : detail::qs(path).split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
-        // In two steps: GCC 12 warns (-Wrestrict) on "/" + a temporary string in a Release build.
-        sofar += '/';
-        sofar += detail::utf8(part);
-        chain.push_back(sofar);
+    for (std::size_t from = 0; from < path.size();) {
+        const std::size_t end = std::min(path.find('/', from), path.size());
+        if (end > from) chain.push_back(sofar.append("/").append(path, from, end - from));
+        from = end + 1;
     }
     return chain;
-}
-
-std::vector<std::string> listFolder(const std::string& path, QDir::Filters kind)
-{
-    QDir dir(detail::qs(path));
-    std::vector<std::string> names;
-    const QStringList entries = dir.entryList(kind | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    names.reserve(static_cast<std::size_t>(entries.size()));
-    for (const QString& e : entries)
-        names.push_back(detail::utf8(e));
-    return names;
 }
 
 std::string joinPath(const std::string& folder, const std::string& name)
 {
     return folder == "/" ? "/" + name : folder + "/" + name;
+}
+
+enum class Entries { Folders, Files };
+
+// A folder's visible entries of one kind by their bytes, sorted regardless of case by their
+// shown text. Links count as what they lead to.
+std::vector<std::string> listFolder(const std::string& path, Entries kind)
+{
+    std::vector<std::pair<QString, std::string>> found; // sort key, name
+    if (DIR* dir = ::opendir(path.c_str())) {
+        while (const dirent* e = ::readdir(dir)) {
+            const std::string name = e->d_name;
+            if (name.front() == '.') continue; // hidden, and the dot entries
+            struct stat st {
+            };
+            if (::stat(joinPath(path, name).c_str(), &st) != 0) continue;
+            if (kind == Entries::Folders ? S_ISDIR(st.st_mode) : S_ISREG(st.st_mode))
+                found.emplace_back(detail::qs(name).toLower(), name);
+        }
+        ::closedir(dir);
+    }
+    std::sort(found.begin(), found.end());
+    std::vector<std::string> names;
+    names.reserve(found.size());
+    for (auto& f : found)
+        names.push_back(std::move(f.second));
+    return names;
 }
 
 std::string lastPart(const std::string& path)
@@ -137,7 +173,7 @@ void DirListBox::load(const std::string& path)
     path_ = path;
     chain_ = chainOf(path);
     subs_.clear();
-    for (const std::string& name : listFolder(path, QDir::Dirs))
+    for (const std::string& name : listFolder(path, Entries::Folders))
         subs_.push_back(joinPath(path, name));
     row_ = static_cast<int>(chain_.size()) - 1;
     if (s) {
@@ -248,7 +284,7 @@ void FileListBox::Refresh()
     if (s) s->model.beginReset();
     files_.clear();
     const detail::NamePatterns patterns(pattern_);
-    for (std::string& name : listFolder(path_, QDir::Files))
+    for (std::string& name : listFolder(path_, Entries::Files))
         if (patterns.matches(name)) files_.push_back(std::move(name));
     index_ = -1;
     if (s) s->model.endReset();
