@@ -43,13 +43,25 @@ step() {
     echo "[$SECONDS s] $*"
 }
 
+# Runs the command every 0.2 s until it holds, at most <tries> times; false if it never did.
+poll() {  # <tries> <command...>
+    local tries=$1
+    shift
+    for _ in $(seq 1 "$tries"); do
+        "$@" && return 0
+        sleep 0.2
+    done
+    return 1
+}
 # Starts an Xvfb on a free display and waits until a client really gets in; sets display_number.
 # Xvfb picks the display itself and writes it to the pipe once it listens.
 start_xvfb() {  # <attempt>
     local log="$work/xvfb.$1.log" number
     rm -f "$work/display"
     mkfifo "$work/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -extension GLX \
+    # -noreset: the server would reset when the check below leaves as its last client, and a
+    # client connecting in that moment (the window manager) could be turned away.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -extension GLX -noreset \
         3>"$work/display" 2>"$log" </dev/null >/dev/null &
     xvfb_pid=$!
     read -r -t 20 number <"$work/display" || return 1
@@ -84,16 +96,19 @@ export DISPLAY=":$display_number"
 # A window manager changes what a click does (a press on an unfocused window focuses and raises
 # it first) and what the windows' buttons do: without one the session says nothing of either.
 command -v openbox >/dev/null || fail "no window manager: openbox is not installed (scripts/setup.sh --tests installs it)"
-openbox --sm-disable >"$work/wm.log" 2>&1 &
-wm_pid=$!
-wm_running() {
-    kill -0 "$wm_pid" 2>/dev/null && xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+# Up to 20 s until it has taken the screen; false if it ends before.
+start_wm() {
+    openbox --sm-disable >"$work/wm.log" 2>&1 &
+    wm_pid=$!
+    for _ in $(seq 1 100); do
+        kill -0 "$wm_pid" 2>/dev/null || return 1
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.2
+    done
+    kill "$wm_pid" 2>/dev/null || true
+    return 1
 }
-for _ in $(seq 1 100); do
-    wm_running && break
-    sleep 0.2
-done
-wm_running || fail "no window manager could be started: openbox says: $(cat "$work/wm.log")"
+start_wm || start_wm || fail "no window manager could be started: openbox says: $(cat "$work/wm.log")"
 echo "window manager: openbox"
 
 # Songs told apart on screen by their total time, a WAV at another rate for the encoder, and
@@ -137,7 +152,6 @@ launch() {
         DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" \
         exec "$program" >"$work/app.log" 2>&1) &
     app_pid=$!
-    relaunched=no
 }
 
 geometry() {  # <window> -> "X Y WIDTH HEIGHT"
@@ -148,27 +162,10 @@ geometry() {  # <window> -> "X Y WIDTH HEIGHT"
 shown_windows() {
     xdotool search --onlyvisible --classname '^sonavel$' 2>/dev/null | tr '\n' ' ' || true
 }
-# Runs the command every 0.2 s until it holds, at most <tries> times; false if it never did.
-poll() {  # <tries> <command...>
-    local tries=$1
-    shift
-    for _ in $(seq 1 "$tries"); do
-        "$@" && return 0
-        sleep 0.2
-    done
-    return 1
-}
 # Sets found to a shown window whose title matches and, if given, whose size is WIDTHxHEIGHT.
 found=
 window_shown() {  # <title pattern> [<size>]
     local id x y w h
-    # The server turning a first client away is the server's fault, not the program's.
-    if ! kill -0 "$app_pid" 2>/dev/null && [[ $relaunched == no ]] &&
-        grep -q "could not connect to display" "$work/app.log"; then
-        echo "the program could not reach $DISPLAY; started once more" >&2
-        launch
-        relaunched=yes
-    fi
     kill -0 "$app_pid" 2>/dev/null ||
         fail "the program ended early. X server on $DISPLAY (alive: $(kill -0 "$xvfb_pid" 2>/dev/null && echo yes || echo no)): $(cat "$work"/xvfb.*.log)"
     for id in $(shown_windows); do
