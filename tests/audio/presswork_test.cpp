@@ -156,6 +156,18 @@ TEST_F(PressworkTest, DamagedInputsAndUnwritableOutputsEndQuietly)
     std::string noChannels = bytes;
     noChannels[22] = 0; // the header's channel count
     noChannels[23] = 0;
+    const std::string scratch = dir.path("scratch");
+    writeWav(scratch, 44100, 2, 0.5, SF_FORMAT_FLAC | SF_FORMAT_PCM_16);
+    std::string flacLonger = readBytes(scratch);
+    flacLonger[22] = char(uint8_t(flacLonger[22]) + 1); // its header's sample count, 2^24 more
+    writeWav(scratch, 44100, 2, 1, SF_FORMAT_OGG | SF_FORMAT_VORBIS);
+    const std::string ogg = readBytes(scratch);
+    // "TAG" 128 bytes before the end makes libmpg123 take the file to end there, within the
+    // second frame, and reading on past it an error.
+    writeRepeatedFrames(scratch, 2);
+    std::string frameThenError = readBytes(scratch).substr(0, 142);
+    frameThenError.replace(14, 3, "TAG");
+    std::filesystem::remove(scratch);
     const struct {
         const char* name;
         std::string content;
@@ -167,16 +179,23 @@ TEST_F(PressworkTest, DamagedInputsAndUnwritableOutputsEndQuietly)
         {"header says longer", bytes.substr(0, bytes.size() / 4), true, false},
         {"header without channels", noChannels, true, true},
         {"header only", bytes.substr(0, 44), true, false}, // no samples, as `lame` takes it
+        {"FLAC header says longer", flacLonger, true, true},
+        // libsndfile opens it, cannot tell its length, and reads no sample.
+        {"Ogg Vorbis cut short", ogg.substr(0, ogg.size() * 9 / 10), true, true},
+        {"one MP3 frame, then an error", frameThenError, true, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string in = dir.path(c.name), out = dir.path("out.mp3");
         if (c.write) writeBytes(in, c.content);
+        writeBytes(out, "earlier");
         const Recorder r = encode(pw, in, out);
         EXPECT_EQ(r.ended, 1);
         EXPECT_EQ(pw.JobFailed(), c.failed);
-        // Either a whole file or none at all.
-        if (std::filesystem::exists(out)) {
+        // Either a whole file or the earlier one as it was.
+        if (c.failed) {
+            EXPECT_EQ(readBytes(out), "earlier");
+        } else {
             EXPECT_GT(decodeMp3(out).frames, 0);
         }
         for (const auto& name : dir.entries())

@@ -152,10 +152,12 @@ bool Presswork::Impl::encode(const Job& job, uint32_t serial)
         return bytes >= 0 && std::fwrite(mp3.data(), 1, size_t(bytes), out.f) == size_t(bytes);
     };
 
+    uint64_t read = 0;
     for (;;) {
         if (cancelled) return false;
         const size_t n = in->read(pcm.data(), ChunkFrames);
         if (n == 0) break;
+        read += n;
         for (size_t i = 0; i < n; ++i) {
             left[i] = fullScale(pcm[i * size_t(inChannels)]);
             if (channels == 2) right[i] = fullScale(pcm[i * size_t(inChannels) + 1]);
@@ -166,8 +168,9 @@ bool Presswork::Impl::encode(const Job& job, uint32_t serial)
             return false;
         report();
     }
-    // An end of input short of its natural end leaves the MP3 without what could not be read.
-    if (!in->whole()) return false;
+    // An end of input short of its natural end leaves the MP3 without what could not be read;
+    // nothing read at all, from an input that did not declare itself empty, is no MP3 either.
+    if (!in->whole() || (read == 0 && in->frames() != 0)) return false;
     if (!put(lame_encode_flush(gf, mp3.data(), int(mp3.size())))) return false;
     report();
     // The LAME tag frame goes over the first frame, so players know the exact length.
