@@ -1,9 +1,11 @@
 #include "AudioFixtures.h"
+#include "platform/audio/AudioTesting.h"
 #include "platform/audio/Presswork.h"
 
 #include <QCoreApplication>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <random>
 #include <sndfile.h>
@@ -11,6 +13,7 @@
 
 using namespace audiotest;
 using platform::Presswork;
+using platform::audio::setInputOpenHookForTesting;
 
 namespace
 {
@@ -214,6 +217,20 @@ TEST_F(PressworkTest, DamagedInputsAndUnwritableOutputsEndQuietly)
                                 [&](const std::string& out) { return encode(pw, good, out); });
     pw.OpenSong(good, dir.path("out.mp3"));
     EXPECT_FALSE(pw.JobFailed());
+}
+
+TEST_F(PressworkTest, AnInputThatGrowsWhileItIsReadShowsNoFrameBeyondItsCount)
+{
+    const std::string growing = dir.path("growing.mp3"), mp3 = dir.path("out.mp3");
+    writeMp3(growing, plainMp3(44100, 2, 0.5));
+    setInputOpenHookForTesting([&] {
+        std::ofstream(growing, std::ios::app | std::ios::binary) << mp3Bytes(plainMp3(44100, 2, 0.5));
+    });
+    const Recorder r = encode(pw, growing, mp3);
+    setInputOpenHookForTesting(nullptr);
+    EXPECT_FALSE(pw.JobFailed());
+    EXPECT_GT(decodeMp3(mp3).frames, pw.FrameCount() + 10);
+    EXPECT_EQ(r.frames, frameRange(0, pw.FrameCount()));
 }
 
 TEST_F(PressworkTest, DestroyingTheComponentStopsItsJobAndLeavesNoFile)

@@ -1,6 +1,7 @@
 #include "platform/audio/Presswork.h"
 
 #include "platform/TempOutput.h"
+#include "platform/audio/AudioTesting.h"
 #include "platform/audio/EncoderInput.h"
 #include "platform/audio/JobEvents.h"
 
@@ -9,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <lame/lame.h>
+#include <mutex>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -20,6 +22,9 @@ using namespace platform::audio;
 
 namespace
 {
+
+std::mutex hookMutex;
+std::function<void()> inputOpenHook;
 
 constexpr int32_t DefaultBitRate = 128000;
 constexpr size_t ChunkFrames = 8192;
@@ -62,6 +67,12 @@ struct File {
 };
 
 } // namespace
+
+void audio::setInputOpenHookForTesting(std::function<void()> hook)
+{
+    std::lock_guard lock(hookMutex);
+    inputOpenHook = std::move(hook);
+}
 
 class Presswork::Impl
 {
@@ -126,6 +137,10 @@ bool Presswork::Impl::encode(const Job& job, uint32_t serial)
     lame_set_bWriteVbrTag(gf, 1);
     if (lame_init_params(gf) < 0) return false;
     frameCount = lame_get_totalframes(gf);
+    {
+        std::lock_guard lock(hookMutex);
+        if (inputOpenHook) inputOpenHook();
+    }
 
     TempOutput temp;
     File out;
@@ -142,8 +157,8 @@ bool Presswork::Impl::encode(const Job& job, uint32_t serial)
     std::vector<unsigned char> mp3(size_t(1.25 * ChunkFrames) + 7200);
     int32_t reported = 0;
     const auto report = [&] {
-        // An MP3 input's length is only known once decoded: frames beyond the count foretold
-        // (a stream joined from two rates) are not told, so the share never passes 100.
+        // Frames beyond the count foretold (an input that grew while it was read) are not told,
+        // so the share never passes 100.
         const int32_t done = std::min(lame_get_frameNum(gf), frameCount.load());
         events.postActFrames(serial, reported, done); // one event per frame, also after a jump
         reported = std::max(reported, done);
