@@ -78,24 +78,26 @@ TEST_F(PressworkTest, ReadsEverySampleFormatMonoAndStereo)
         const char* name;
         int format, rate;
     } formats[] = {
-        {"8-bit", SF_FORMAT_PCM_U8, 22050},        {"16-bit", SF_FORMAT_PCM_16, 44100},
-        {"24-bit", SF_FORMAT_PCM_24, 48000},       {"float", SF_FORMAT_FLOAT, 44100},
-        {"16-bit, 8 kHz", SF_FORMAT_PCM_16, 8000}, {"16-bit, 96 kHz", SF_FORMAT_PCM_16, 96000},
+        {"8-bit", SF_FORMAT_PCM_U8, 22050},          {"16-bit", SF_FORMAT_PCM_16, 44100},
+        {"24-bit", SF_FORMAT_PCM_24, 48000},         {"float", SF_FORMAT_FLOAT, 44100},
+        {"16-bit, 8 kHz", SF_FORMAT_PCM_16, 8000},   {"16-bit, 96 kHz", SF_FORMAT_PCM_16, 96000},
+        {"16-bit, 5512 Hz", SF_FORMAT_PCM_16, 5512}, // a read of it lasts longer once resampled
     };
+    const double length = 1.5; // seconds: more than one read's worth at the lowest rate
     for (const auto& f : formats) {
         for (int channels : {1, 2}) {
             SCOPED_TRACE(testing::Message() << f.name << ", " << channels << " channel(s)");
             const std::string wav = dir.path("in.wav"), mp3 = dir.path("out.mp3");
-            writeWav(wav, f.rate, channels, 1.0, f.format);
+            writeWav(wav, f.rate, channels, length, f.format);
             pw.setSampleRate(44100);
             const Recorder r = encode(pw, wav, mp3);
             const Decoded out = decodeMp3(mp3);
             expectFramesReported(r, out);
             EXPECT_EQ(out.channels, channels);
             EXPECT_EQ(out.rate, 44100);
-            EXPECT_NEAR(seconds(out), 1.0, 0.01); // the LAME tag gives the exact length
+            EXPECT_NEAR(seconds(out), length, 0.01); // the LAME tag gives the exact length
             // The tones come back: not silence (float read as integers) nor garble (mono interleaved).
-            const auto expected = tone(44100, channels, 1.0);
+            const auto expected = tone(44100, channels, length);
             ASSERT_GE(out.samples.size(), expected.size() / 2);
             double error = 0, signal = 0;
             for (size_t i = 2000; i < std::min(out.samples.size(), expected.size()) - 2000; ++i) {

@@ -153,8 +153,10 @@ bool Presswork::Impl::encode(const Job& job, uint32_t serial)
     }
 
     std::vector<float> pcm(ChunkFrames * size_t(inChannels)), left(ChunkFrames), right(ChunkFrames);
-    // LAME's bound for a buffer of n samples: 1.25 n + 7200 bytes.
-    std::vector<unsigned char> mp3(size_t(1.25 * ChunkFrames) + 7200);
+    // LAME's bound for a buffer of n samples: 1.25 n + 7200 bytes, n counted at the output rate,
+    // so a read of a low-rate input takes more room once resampled.
+    const double resampled = std::max(1.0, double(lame_get_out_samplerate(gf)) / in->rate());
+    std::vector<unsigned char> mp3(size_t(1.25 * ChunkFrames * resampled) + 7200);
     int32_t reported = 0;
     const auto report = [&] {
         // Frames beyond the count foretold (an input that grew while it was read) are not told,
