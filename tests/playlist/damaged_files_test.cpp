@@ -2,7 +2,8 @@
 // decoded to WAV and encoded to MP3, and a playlist of them all plays on to the next good song.
 // A job ends cleanly when it raises ThreadEnded once and leaves its output either as it was or
 // whole, with no temporary file beside it; an MP3 file encoded is as long as the WAV file
-// decoded from the same input, through damage and format changes alike.
+// decoded from the same input, through damage and format changes alike, both jobs foretell the
+// frames they go through, and both give an MP3 stream the same verdict.
 
 #include "RoadFixture.h"
 
