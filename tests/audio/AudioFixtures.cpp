@@ -32,7 +32,7 @@ void writeWav(const std::string& path, int rate, int channels, double seconds, i
     SF_INFO info{};
     info.samplerate = rate;
     info.channels = channels;
-    info.format = SF_FORMAT_WAV | format;
+    info.format = (format & SF_FORMAT_TYPEMASK) ? format : SF_FORMAT_WAV | format;
     SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
     if (!f) throw std::runtime_error("cannot write " + path);
     const auto samples = tone(rate, channels, seconds);

@@ -20,7 +20,8 @@ namespace audiotest
 // Interleaved tones, a different pitch per channel so a swap or a mono mix-up shows.
 std::vector<float> tone(int rate, int channels, double seconds);
 
-// A WAV file through libsndfile; format is the libsndfile sub-format (SF_FORMAT_PCM_16, ...).
+// A WAV file through libsndfile; format is the libsndfile sub-format (SF_FORMAT_PCM_16, ...), or
+// a whole format for a file of another kind (SF_FORMAT_FLAC | SF_FORMAT_PCM_16).
 void writeWav(const std::string& path, int rate, int channels, double seconds, int format);
 
 struct Mp3Fixture {

@@ -1,9 +1,11 @@
 #include "AudioFixtures.h"
+#include "platform/audio/AudioTesting.h"
 #include "platform/audio/Presswork.h"
 
 #include <QCoreApplication>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <random>
 #include <sndfile.h>
@@ -11,6 +13,7 @@
 
 using namespace audiotest;
 using platform::Presswork;
+using platform::audio::setInputOpenHookForTesting;
 
 namespace
 {
@@ -75,24 +78,26 @@ TEST_F(PressworkTest, ReadsEverySampleFormatMonoAndStereo)
         const char* name;
         int format, rate;
     } formats[] = {
-        {"8-bit", SF_FORMAT_PCM_U8, 22050},        {"16-bit", SF_FORMAT_PCM_16, 44100},
-        {"24-bit", SF_FORMAT_PCM_24, 48000},       {"float", SF_FORMAT_FLOAT, 44100},
-        {"16-bit, 8 kHz", SF_FORMAT_PCM_16, 8000}, {"16-bit, 96 kHz", SF_FORMAT_PCM_16, 96000},
+        {"8-bit", SF_FORMAT_PCM_U8, 22050},          {"16-bit", SF_FORMAT_PCM_16, 44100},
+        {"24-bit", SF_FORMAT_PCM_24, 48000},         {"float", SF_FORMAT_FLOAT, 44100},
+        {"16-bit, 8 kHz", SF_FORMAT_PCM_16, 8000},   {"16-bit, 96 kHz", SF_FORMAT_PCM_16, 96000},
+        {"16-bit, 5512 Hz", SF_FORMAT_PCM_16, 5512}, // a read of it lasts longer once resampled
     };
+    const double length = 1.5; // seconds: more than one read's worth at the lowest rate
     for (const auto& f : formats) {
         for (int channels : {1, 2}) {
             SCOPED_TRACE(testing::Message() << f.name << ", " << channels << " channel(s)");
             const std::string wav = dir.path("in.wav"), mp3 = dir.path("out.mp3");
-            writeWav(wav, f.rate, channels, 1.0, f.format);
+            writeWav(wav, f.rate, channels, length, f.format);
             pw.setSampleRate(44100);
             const Recorder r = encode(pw, wav, mp3);
             const Decoded out = decodeMp3(mp3);
             expectFramesReported(r, out);
             EXPECT_EQ(out.channels, channels);
             EXPECT_EQ(out.rate, 44100);
-            EXPECT_NEAR(seconds(out), 1.0, 0.01); // the LAME tag gives the exact length
+            EXPECT_NEAR(seconds(out), length, 0.01); // the LAME tag gives the exact length
             // The tones come back: not silence (float read as integers) nor garble (mono interleaved).
-            const auto expected = tone(44100, channels, 1.0);
+            const auto expected = tone(44100, channels, length);
             ASSERT_GE(out.samples.size(), expected.size() / 2);
             double error = 0, signal = 0;
             for (size_t i = 2000; i < std::min(out.samples.size(), expected.size()) - 2000; ++i) {
@@ -156,6 +161,18 @@ TEST_F(PressworkTest, DamagedInputsAndUnwritableOutputsEndQuietly)
     std::string noChannels = bytes;
     noChannels[22] = 0; // the header's channel count
     noChannels[23] = 0;
+    const std::string scratch = dir.path("scratch");
+    writeWav(scratch, 44100, 2, 0.5, SF_FORMAT_FLAC | SF_FORMAT_PCM_16);
+    std::string flacLonger = readBytes(scratch);
+    flacLonger[22] = char(uint8_t(flacLonger[22]) + 1); // its header's sample count, 2^24 more
+    writeWav(scratch, 44100, 2, 1, SF_FORMAT_OGG | SF_FORMAT_VORBIS);
+    const std::string ogg = readBytes(scratch);
+    // "TAG" 128 bytes before the end makes libmpg123 take the file to end there, within the
+    // second frame, and reading on past it an error.
+    writeRepeatedFrames(scratch, 2);
+    std::string frameThenError = readBytes(scratch).substr(0, 142);
+    frameThenError.replace(14, 3, "TAG");
+    std::filesystem::remove(scratch);
     const struct {
         const char* name;
         std::string content;
@@ -167,16 +184,23 @@ TEST_F(PressworkTest, DamagedInputsAndUnwritableOutputsEndQuietly)
         {"header says longer", bytes.substr(0, bytes.size() / 4), true, false},
         {"header without channels", noChannels, true, true},
         {"header only", bytes.substr(0, 44), true, false}, // no samples, as `lame` takes it
+        {"FLAC header says longer", flacLonger, true, true},
+        // libsndfile opens it, cannot tell its length, and reads no sample.
+        {"Ogg Vorbis cut short", ogg.substr(0, ogg.size() * 9 / 10), true, true},
+        {"one MP3 frame, then an error", frameThenError, true, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string in = dir.path(c.name), out = dir.path("out.mp3");
         if (c.write) writeBytes(in, c.content);
+        writeBytes(out, "earlier");
         const Recorder r = encode(pw, in, out);
         EXPECT_EQ(r.ended, 1);
         EXPECT_EQ(pw.JobFailed(), c.failed);
-        // Either a whole file or none at all.
-        if (std::filesystem::exists(out)) {
+        // Either a whole file or the earlier one as it was.
+        if (c.failed) {
+            EXPECT_EQ(readBytes(out), "earlier");
+        } else {
             EXPECT_GT(decodeMp3(out).frames, 0);
         }
         for (const auto& name : dir.entries())
@@ -195,6 +219,20 @@ TEST_F(PressworkTest, DamagedInputsAndUnwritableOutputsEndQuietly)
                                 [&](const std::string& out) { return encode(pw, good, out); });
     pw.OpenSong(good, dir.path("out.mp3"));
     EXPECT_FALSE(pw.JobFailed());
+}
+
+TEST_F(PressworkTest, AnInputThatGrowsWhileItIsReadShowsNoFrameBeyondItsCount)
+{
+    const std::string growing = dir.path("growing.mp3"), mp3 = dir.path("out.mp3");
+    writeMp3(growing, plainMp3(44100, 2, 0.5));
+    setInputOpenHookForTesting([&] {
+        std::ofstream(growing, std::ios::app | std::ios::binary) << mp3Bytes(plainMp3(44100, 2, 0.5));
+    });
+    const Recorder r = encode(pw, growing, mp3);
+    setInputOpenHookForTesting(nullptr);
+    EXPECT_FALSE(pw.JobFailed());
+    EXPECT_GT(decodeMp3(mp3).frames, pw.FrameCount() + 10);
+    EXPECT_EQ(r.frames, frameRange(0, pw.FrameCount()));
 }
 
 TEST_F(PressworkTest, DestroyingTheComponentStopsItsJobAndLeavesNoFile)

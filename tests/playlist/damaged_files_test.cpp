@@ -2,7 +2,8 @@
 // decoded to WAV and encoded to MP3, and a playlist of them all plays on to the next good song.
 // A job ends cleanly when it raises ThreadEnded once and leaves its output either as it was or
 // whole, with no temporary file beside it; an MP3 file encoded is as long as the WAV file
-// decoded from the same input, through damage and format changes alike.
+// decoded from the same input, through damage and format changes alike, both jobs foretell the
+// frames they go through, and both give an MP3 stream the same verdict.
 
 #include "RoadFixture.h"
 
@@ -63,9 +64,18 @@ std::vector<size_t> frameStarts(const std::string& mp3, size_t from)
     return starts;
 }
 
-std::vector<Damaged> corpus(const std::string& mp3, const std::string& wav, const std::string& otherRate,
-                            const std::string& mono, const std::string& floatWav)
+// The good files the corpus is made from.
+struct Sources {
+    std::string mp3;                       // 44.1 kHz stereo, with an ID3v2 tag and the LAME tag frame
+    std::string wav;                       // 16-bit stereo
+    std::string otherRate, eightKhz, mono; // MP3 streams to join on
+    std::string floatWav;
+    std::string silentFrames; // two MPEG 2.5 frames
+};
+
+std::vector<Damaged> corpus(const Sources& s)
 {
+    const std::string &mp3 = s.mp3, &wav = s.wav, &floatWav = s.floatWav;
     const size_t tagEnd =
         10 + ((size_t(mp3[6]) << 21) | (size_t(mp3[7]) << 14) | (size_t(mp3[8]) << 7) | size_t(mp3[9]));
     const std::vector<size_t> frames = frameStarts(mp3, tagEnd);
@@ -82,8 +92,14 @@ std::vector<Damaged> corpus(const std::string& mp3, const std::string& wav, cons
         {"bit rate index bad.mp3", withByte(mp3, first + 2, uint8_t(mp3[first + 2]) | 0xF0)},
         {"sample rate reserved.mp3", withByte(mp3, second + 2, uint8_t(mp3[second + 2]) | 0x0C)},
         {"layer reserved.mp3", withByte(mp3, second + 1, uint8_t(mp3[second + 1]) & 0xF9)},
-        {"two rates.mp3", mp3 + otherRate},
-        {"mono then stereo.mp3", mono + mp3},
+        {"two rates.mp3", mp3 + s.otherRate},
+        {"44.1 then 8 kHz.mp3", mp3 + s.eightKhz},
+        {"8 then 44.1 kHz.mp3", s.eightKhz + mp3},
+        {"mono then stereo.mp3", s.mono + mp3},
+        {"tag counting half its frames.mp3", patched(mp3, mp3.find("Info") + 8, {"\0\0\0\x14", 4})},
+        // "TAG" 128 bytes before the end makes libmpg123 take the file to end there, within the
+        // second frame, and reading on past it an error.
+        {"one frame, then an error.mp3", patched(s.silentFrames.substr(0, 142), 14, "TAG")},
         {"a song named wav.wav", mp3},
         {"a wav file.mp3", wav},
         {"text.mp3", "just some text\n"},
@@ -152,18 +168,23 @@ TEST_F(DamagedFiles, EndTheirJobsCleanlyAndThePlaylistPlaysOn)
     tagged.title = "Good";
     const std::string good = in + "/good.mp3", scratch = out + "/scratch";
     writeMp3(good, tagged);
-    const std::string otherRate = mp3Bytes(plainMp3(22050, 2, 0.5));
-    const std::string mono = mp3Bytes(plainMp3(44100, 1, 0.5));
+    Sources sources;
+    sources.mp3 = readBytes(good);
+    sources.otherRate = mp3Bytes(plainMp3(22050, 2, 0.5));
+    sources.eightKhz = mp3Bytes(plainMp3(8000, 1, 1));
+    sources.mono = mp3Bytes(plainMp3(44100, 1, 0.5));
     writeWav(scratch, 44100, 2, 0.5, SF_FORMAT_PCM_16);
-    const std::string wav = readBytes(scratch);
+    sources.wav = readBytes(scratch);
     writeWav(scratch, 8000, 1, 0.5, SF_FORMAT_FLOAT);
-    const std::string floatWav = readBytes(scratch);
+    sources.floatWav = readBytes(scratch);
+    writeRepeatedFrames(scratch, 2);
+    sources.silentFrames = readBytes(scratch);
     std::filesystem::remove(scratch);
 
     const std::string outWav = out + "/out.wav", outMp3 = out + "/out.mp3", old = "an older file";
     std::string list = good + "\r\n";
     std::vector<std::string> notEncoded; // decoded to WAV, not encoded
-    for (const Damaged& d : corpus(readBytes(good), wav, otherRate, mono, floatWav)) {
+    for (const Damaged& d : corpus(sources)) {
         SCOPED_TRACE(d.name);
         const std::string file = in + "/" + d.name;
         writeBytes(file, d.bytes);
@@ -177,12 +198,16 @@ TEST_F(DamagedFiles, EndTheirJobsCleanlyAndThePlaylistPlaysOn)
         writeBytes(outWav, old);
         r = play(tw, file, outWav);
         EXPECT_EQ(r.ended, 1);
-        if (tw.FrameCount() == 0) {
-            EXPECT_EQ(readBytes(outWav), old);
-        } else {
-            EXPECT_TRUE(wholeWav(readBytes(outWav)));
-        }
         const bool decoded = !tw.JobFailed();
+        if (decoded) {
+            EXPECT_TRUE(wholeWav(readBytes(outWav)));
+        } else {
+            EXPECT_EQ(readBytes(outWav), old);
+        }
+        const bool mp3Stream = tw.FrameCount() > 0;
+        if (mp3Stream) {
+            EXPECT_EQ(tw.FrameCount(), decodeMp3(file).frames) << "the decoder foretells every frame";
+        }
 
         writeBytes(outMp3, old);
         r = encode(pw, file, outMp3);
@@ -190,6 +215,7 @@ TEST_F(DamagedFiles, EndTheirJobsCleanlyAndThePlaylistPlaysOn)
         if (readBytes(outMp3) != old) {
             const Decoded mp3 = decodeMp3(outMp3);
             EXPECT_GT(mp3.frames, 0);
+            EXPECT_NEAR(mp3.frames, pw.FrameCount(), 1) << "the count foretold is what the file holds";
             ASSERT_FALSE(r.frames.empty());
             EXPECT_EQ(r.frames.back(), pw.FrameCount() - 1) << "the share foretold ends at 100";
             // An MP3 stream is encoded from all that MP3 to WAV makes of it.
@@ -199,6 +225,9 @@ TEST_F(DamagedFiles, EndTheirJobsCleanlyAndThePlaylistPlaysOn)
             }
         } else if (decoded) {
             notEncoded.push_back(d.name);
+        }
+        if (mp3Stream) {
+            EXPECT_EQ(pw.JobFailed(), tw.JobFailed()) << "the encoder's verdict differs from the decoder's";
         }
         EXPECT_EQ(dir.entries(), (std::vector<std::string>{"in", "out"}));
         EXPECT_EQ(dir.entries("out"), (std::vector<std::string>{"out.mp3", "out.wav"}))

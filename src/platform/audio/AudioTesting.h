@@ -17,4 +17,8 @@ void setFrameHookForTesting(FrameHook hook);
 // job that was not stopped, before the job's last frame is reported. Set it while no job runs.
 void setDrainHookForTesting(std::function<void()> hook);
 
+// Test seam: called on the encoding worker once a job's input is open and its frame count
+// foretold, before anything is read from it. Set it while no job runs.
+void setInputOpenHookForTesting(std::function<void()> hook);
+
 } // namespace platform::audio

@@ -102,7 +102,7 @@ std::unique_ptr<EncoderInput> EncoderInput::open(const std::string& path)
     // file damaged at its start at all: both are read as MP3 to WAV reads them.
     file.reset();
     SongInfo info;
-    std::unique_ptr<SongFile> song = SongFile::open(path, false, info);
+    std::unique_ptr<SongFile> song = SongFile::open(path, SongUse::Convert, info);
     if (!song) return nullptr;
     return std::make_unique<Mp3Input>(std::move(song), info);
 }

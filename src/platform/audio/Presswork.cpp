@@ -1,6 +1,7 @@
 #include "platform/audio/Presswork.h"
 
 #include "platform/TempOutput.h"
+#include "platform/audio/AudioTesting.h"
 #include "platform/audio/EncoderInput.h"
 #include "platform/audio/JobEvents.h"
 
@@ -9,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <lame/lame.h>
+#include <mutex>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -20,6 +22,9 @@ using namespace platform::audio;
 
 namespace
 {
+
+std::mutex hookMutex;
+std::function<void()> inputOpenHook;
 
 constexpr int32_t DefaultBitRate = 128000;
 constexpr size_t ChunkFrames = 8192;
@@ -62,6 +67,12 @@ struct File {
 };
 
 } // namespace
+
+void audio::setInputOpenHookForTesting(std::function<void()> hook)
+{
+    std::lock_guard lock(hookMutex);
+    inputOpenHook = std::move(hook);
+}
 
 class Presswork::Impl
 {
@@ -126,6 +137,10 @@ bool Presswork::Impl::encode(const Job& job, uint32_t serial)
     lame_set_bWriteVbrTag(gf, 1);
     if (lame_init_params(gf) < 0) return false;
     frameCount = lame_get_totalframes(gf);
+    {
+        std::lock_guard lock(hookMutex);
+        if (inputOpenHook) inputOpenHook();
+    }
 
     TempOutput temp;
     File out;
@@ -138,12 +153,14 @@ bool Presswork::Impl::encode(const Job& job, uint32_t serial)
     }
 
     std::vector<float> pcm(ChunkFrames * size_t(inChannels)), left(ChunkFrames), right(ChunkFrames);
-    // LAME's bound for a buffer of n samples: 1.25 n + 7200 bytes.
-    std::vector<unsigned char> mp3(size_t(1.25 * ChunkFrames) + 7200);
+    // LAME's bound for a buffer of n samples: 1.25 n + 7200 bytes, n counted at the output rate,
+    // so a read of a low-rate input takes more room once resampled.
+    const double resampled = std::max(1.0, double(lame_get_out_samplerate(gf)) / in->rate());
+    std::vector<unsigned char> mp3(size_t(1.25 * ChunkFrames * resampled) + 7200);
     int32_t reported = 0;
     const auto report = [&] {
-        // An MP3 input's length is only known once decoded: frames beyond the count foretold
-        // (a stream joined from two rates) are not told, so the share never passes 100.
+        // Frames beyond the count foretold (an input that grew while it was read) are not told,
+        // so the share never passes 100.
         const int32_t done = std::min(lame_get_frameNum(gf), frameCount.load());
         events.postActFrames(serial, reported, done); // one event per frame, also after a jump
         reported = std::max(reported, done);
@@ -152,10 +169,12 @@ bool Presswork::Impl::encode(const Job& job, uint32_t serial)
         return bytes >= 0 && std::fwrite(mp3.data(), 1, size_t(bytes), out.f) == size_t(bytes);
     };
 
+    uint64_t read = 0;
     for (;;) {
         if (cancelled) return false;
         const size_t n = in->read(pcm.data(), ChunkFrames);
         if (n == 0) break;
+        read += n;
         for (size_t i = 0; i < n; ++i) {
             left[i] = fullScale(pcm[i * size_t(inChannels)]);
             if (channels == 2) right[i] = fullScale(pcm[i * size_t(inChannels) + 1]);
@@ -166,8 +185,9 @@ bool Presswork::Impl::encode(const Job& job, uint32_t serial)
             return false;
         report();
     }
-    // An end of input short of its natural end leaves the MP3 without what could not be read.
-    if (!in->whole()) return false;
+    // An end of input short of its natural end leaves the MP3 without what could not be read;
+    // nothing read at all, from an input that did not declare itself empty, is no MP3 either.
+    if (!in->whole() || (read == 0 && in->frames() != 0)) return false;
     if (!put(lame_encode_flush(gf, mp3.data(), int(mp3.size())))) return false;
     report();
     // The LAME tag frame goes over the first frame, so players know the exact length.

@@ -10,12 +10,14 @@ namespace platform
 
 // Encodes a WAV file into an MP3 file at a constant bit rate, on a thread of its own; an MP3
 // stream given as input is decoded as MP3 to WAV decodes it, to its true end. A WAV file of no
-// samples gives an MP3 file of no audio. Events arrive on the UI thread; events of a job
+// samples gives an MP3 file of no audio. FrameCount foretells the frames of the MP3 file, for
+// an MP3 stream joined from two rates too. Events arrive on the UI thread; events of a job
 // replaced by a later OpenSong are dropped.
 //
 // JobFailed tells whether the job whose ThreadEnded was delivered last did not write its
 // output whole: its input could not be opened or read to its natural end (a read error, a
-// file cut short while read, an end short of the length the input declared), the encoder
+// file cut short while read, an end short of the length the input declared, no audio at all
+// from an input that did not declare itself empty), the encoder
 // refused its settings, or its MP3 file could not be created, written, flushed or put in
 // place; a failed job leaves any earlier file of that name untouched. It is read in the
 // ThreadEnded handler; false after a job that succeeded, and from OpenSong until the next

@@ -157,14 +157,16 @@ void closeHandle(mpg123_handle* mh)
 }
 using Handle = std::unique_ptr<mpg123_handle, decltype(&closeHandle)>;
 
-// A handle reading the file from its start, its first frame's format read.
-Handle openHandle(BlockReader& reader, bool stereoOnly, long& rate, int& channels)
+// A handle reading the file from its start, its first frame's format read. Without gapless
+// decoding every frame comes up, also those inside the encoder's delay.
+Handle openHandle(BlockReader& reader, bool stereoOnly, bool gapless, long& rate, int& channels)
 {
     static std::once_flag initialised;
     std::call_once(initialised, [] { mpg123_init(); });
     Handle mh(mpg123_new(nullptr, nullptr), closeHandle);
     if (!mh) return mh;
     mpg123_param2(mh.get(), MPG123_ADD_FLAGS, MPG123_QUIET, 0);
+    if (!gapless) mpg123_param2(mh.get(), MPG123_REMOVE_FLAGS, MPG123_GAPLESS, 0);
     mpg123_format_none(mh.get());
     const long* rates = nullptr;
     size_t rateCount = 0;
@@ -179,6 +181,46 @@ Handle openHandle(BlockReader& reader, bool stereoOnly, long& rate, int& channel
         mpg123_getformat(mh.get(), &rate, &channels, &encoding) != MPG123_OK)
         mh.reset();
     return mh;
+}
+
+struct Walk {
+    off_t frames = 0;
+    double samples = 0; // at the song's rate, before gapless decoding takes any off
+};
+
+// Every frame header of the file, read on a handle of its own without decoding, as a scan does.
+// A frame of another rate comes out converted to the song's rate, as many samples as it lasts.
+bool walkFrames(int fd, long songRate, Walk& walk)
+{
+    const auto reader = std::make_unique<BlockReader>(fd);
+    long rate = 0;
+    int channels = 0;
+    Handle mh = openHandle(*reader, false, false, rate, channels);
+    if (!mh) return false;
+    int err = MPG123_OK;
+    mpg123_frameinfo2 fi{};
+    while ((err == MPG123_OK || err == MPG123_NEW_FORMAT) && mpg123_info2(mh.get(), &fi) == MPG123_OK &&
+           fi.rate > 0) {
+        ++walk.frames;
+        walk.samples += double(mpg123_spf(mh.get())) * double(songRate) / double(fi.rate);
+        err = mpg123_framebyframe_next(mh.get());
+    }
+    return walk.frames > 0;
+}
+
+// The samples gapless decoding takes off, as libmpg123 does: at the start the encoder's delay
+// and the decoder's own; at the end, within the frames the tag counts, the padding less the
+// decoder's delay. Frames beyond the tag's count (a file joined on) are kept whole.
+int64_t gaplessTrim(mpg123_handle* mh, off_t frames, off_t taggedFrames)
+{
+    constexpr int64_t DecoderDelay = 529;
+    long delay = -1, padding = -1;
+    mpg123_getstate(mh, MPG123_ENC_DELAY, &delay, nullptr);
+    mpg123_getstate(mh, MPG123_ENC_PADDING, &padding, nullptr);
+    if (delay < 0 || padding < 0 || taggedFrames <= 0) return 0;
+    const int64_t spf = mpg123_spf(mh);
+    const int64_t end = int64_t(taggedFrames) * spf - padding + DecoderDelay; // the first not kept
+    return delay + DecoderDelay + std::max<int64_t>(0, int64_t(std::min(frames, taggedFrames)) * spf - end);
 }
 
 } // namespace
@@ -202,34 +244,32 @@ std::string latin1Field(const char* field, size_t size)
     return out;
 }
 
-std::unique_ptr<SongFile> SongFile::open(const std::string& path, bool stereoOnly, SongInfo& info)
+std::unique_ptr<SongFile> SongFile::open(const std::string& path, SongUse use, SongInfo& info)
 {
     info = SongInfo{};
     std::unique_ptr<SongFile> song(new SongFile);
     if (!song->input_.open(path)) return nullptr;
     song->reader_ = std::make_unique<BlockReader>(song->input_.fd());
-    Handle mh = openHandle(*song->reader_, stereoOnly, song->rate_, song->channels_);
+    Handle mh = openHandle(*song->reader_, use == SongUse::Play, true, song->rate_, song->channels_);
     if (!mh) return nullptr;
     SongInfo found;
     readTags(mh.get(), found);
     const off_t start = mpg123_framepos(mh.get());
-    // The tag's count spares reading the whole file, which takes long for a large one.
-    off_t frames = taggedFrameCount(song->input_);
-    const bool scan = frames <= 0 || frames != mpg123_framelength(mh.get());
-    if (scan) {
-        if (mpg123_scan(mh.get()) != MPG123_OK) return nullptr;
-        frames = mpg123_framelength(mh.get());
+    // Before any scan, the frames the tag counts (or a guess from the file's size without one).
+    const off_t taggedFrames = mpg123_framelength(mh.get());
+    // A song starts at once on the tag's count when the file is exactly what the tag describes;
+    // a conversion reads every frame header, so what it foretells holds for any file.
+    off_t frames = use == SongUse::Play ? taggedFrameCount(song->input_) : 0;
+    Walk walk;
+    if (frames <= 0 || frames != taggedFrames) {
+        if (!walkFrames(song->input_.fd(), song->rate_, walk)) return nullptr;
+        frames = walk.frames;
+    } else {
+        walk.samples = double(frames) * mpg123_spf(mh.get());
     }
-    // What decoding will give, per channel. Each frame comes out at the song's rate, as many
-    // samples as a frame of the opening format where frames of another rate last as long, less
-    // the encoder's delay and padding that gapless decoding takes off; the decoder's own count,
-    // taken before a handle that scanned is replaced, is the better one for a file cut short.
-    long delay = 0, padding = 0;
-    mpg123_getstate(mh.get(), MPG123_ENC_DELAY, &delay, nullptr);
-    mpg123_getstate(mh.get(), MPG123_ENC_PADDING, &padding, nullptr);
+    // What decoding will give, per channel.
     found.samples =
-        std::max<int64_t>(mpg123_length(mh.get()), int64_t(frames) * mpg123_spf(mh.get()) -
-                                                       std::max(delay, 0L) - std::max(padding, 0L));
+        std::max<int64_t>(0, std::llround(walk.samples) - gaplessTrim(mh.get(), frames, taggedFrames));
     const double tpf = mpg123_tpf(mh.get());
     mpg123_frameinfo2 fi{};
     if (frames <= 0 || frames > INT32_MAX || tpf <= 0 || mpg123_info2(mh.get(), &fi) != MPG123_OK)
@@ -240,14 +280,6 @@ std::unique_ptr<SongFile> SongFile::open(const std::string& path, bool stereoOnl
     found.bitrate = fi.vbr == MPG123_CBR
                         ? fi.bitrate
                         : averageKbps(mh.get(), song->input_.size(), start, found.frameCount, tpf);
-    if (scan) {
-        // A handle that scanned decodes some low-rate files a step off from mpg123.
-        mh.reset();
-        long rate = 0;
-        int channels = 0;
-        mh = openHandle(*song->reader_, stereoOnly, rate, channels);
-        if (!mh || rate != song->rate_ || channels != song->channels_) return nullptr;
-    }
     // One format for the whole file: a frame of another rate or channel count comes out
     // converted, so no output ever changes format mid-job.
     if (mpg123_format_none(mh.get()) != MPG123_OK ||

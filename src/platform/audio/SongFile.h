@@ -15,21 +15,27 @@ struct BlockReader; // how the decoder reads the file
 
 struct SongInfo {
     int32_t frameCount = 0;
-    int64_t samples = 0; // per channel, that decoding gives: as far as known before it
+    int64_t samples = 0; // per channel, that decoding will give
     float frameMs = 0;
     int32_t frequency = 0;     // Hz
     int32_t bitrate = 0;       // kbps; the average for a VBR file
     std::string artist, title; // UTF-8
 };
 
+// What a song is opened for. Play: always in stereo, and a tag's frame count that the file's
+// size bears out is taken as it stands, so a song starts without reading the file through.
+// Convert: in the file's own channels, and every frame header is read, so the counts foretold
+// are what decoding gives whatever the tag says.
+enum class SongUse { Play, Convert };
+
 // An MP3 file opened for decoding to signed 16-bit samples, in one format for the whole file:
-// the rate and channels it opens with (always stereo when stereoOnly). A frame of another rate
-// or channel count (a damaged header, files joined) comes out converted to that format.
+// the rate and channels it opens with. A frame of another rate or channel count (a damaged
+// header, files joined) comes out converted to that format.
 class SongFile
 {
   public:
     // Null (with info empty) when the file cannot be opened or holds no frame.
-    static std::unique_ptr<SongFile> open(const std::string& path, bool stereoOnly, SongInfo& info);
+    static std::unique_ptr<SongFile> open(const std::string& path, SongUse use, SongInfo& info);
     ~SongFile();
     SongFile(const SongFile&) = delete;
     SongFile& operator=(const SongFile&) = delete;

@@ -233,7 +233,7 @@ int16_t Tonewheel::OpenSong(const std::string& input, const std::string& output)
 {
     d->stop();
     d->events.clearJobFailed();
-    d->opened = SongFile::open(input, output.empty(), d->info);
+    d->opened = SongFile::open(input, output.empty() ? SongUse::Play : SongUse::Convert, d->info);
     d->output = output;
     d->jobOpened = true;
     d->jobFrames = d->info.frameCount;
