@@ -67,6 +67,8 @@ class Files : public FormsTest
     {
         ft::setMountTable("");
         ft::forgetDriveFolders();
+        // Qt cannot name the Latin-1 entries, so it would leave the folder behind.
+        std::filesystem::remove_all(root);
         FormsTest::TearDown();
     }
     QTemporaryDir tmp;
