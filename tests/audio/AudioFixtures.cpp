@@ -196,7 +196,9 @@ WavData readWav(const std::string& path)
     return w;
 }
 
-void writeRepeatedFrames(const std::string& path, int frames)
+namespace
+{
+std::string repeatedFrames(int frames)
 {
     // Header FF E3 18 C0: MPEG 2.5 layer III, 8 kbps, 8000 Hz, mono; zero side info is silence.
     std::string frame("\xFF\xE3\x18\xC0", 4);
@@ -205,7 +207,22 @@ void writeRepeatedFrames(const std::string& path, int frames)
     bytes.reserve(frame.size() * size_t(std::max(frames, 0)));
     for (int i = 0; i < frames; ++i)
         bytes += frame;
-    writeBytes(path, bytes);
+    return bytes;
+}
+} // namespace
+
+void writeRepeatedFrames(const std::string& path, int frames)
+{
+    writeBytes(path, repeatedFrames(frames));
+}
+
+std::string mp3EndingInError()
+{
+    // "TAG" 128 bytes before the end makes libmpg123 take the file to end there, within the
+    // second frame, and reading on past it an error.
+    std::string bytes = repeatedFrames(2).substr(0, 142);
+    bytes.replace(14, 3, "TAG");
+    return bytes;
 }
 
 FileSizeLimit::FileSizeLimit(long bytes)

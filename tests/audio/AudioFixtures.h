@@ -48,6 +48,8 @@ void writeMp3(const std::string& path, const Mp3Fixture& fixture);
 // An MP3 of `frames` identical silent frames (MPEG 2.5, 8 kHz mono, 72 ms each), without a
 // header that tells its length: hours of song in a few megabytes.
 void writeRepeatedFrames(const std::string& path, int frames);
+// 142 bytes: one such frame, then what libmpg123 reports as a decoding error.
+std::string mp3EndingInError();
 // Frames enough for a song of 101 minutes: past the display's 99:59.
 constexpr int FramesOf101Minutes = 84167;
 
